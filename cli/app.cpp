@@ -1,0 +1,53 @@
+#include "cli/app.h"
+
+#include <ostream>
+
+#include "cli/command.h"
+
+namespace q700::cli {
+
+Context::Context(std::ostream& out_stream, std::ostream& err_stream)
+    : out(out_stream), err(err_stream) {
+  RefillTerminalTexts(texts, defaults);
+}
+
+void Context::Fail(const std::string& message) {
+  err << "tpq700: " << message << "\n";
+  status = kExitFailed;
+}
+
+std::vector<std::string> ArgsFrom(int argc, char** argv) { return {argv, argv + argc}; }
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Context ctx(out, err);
+  CLI::App app{
+      "tpq700: designs, download images, ports and the terminal link of the Q700 application "
+      "generator",
+      "tpq700"};
+  app.require_subcommand(1);
+  app.fallthrough(false);
+  AddFieldsCommand(app, ctx);
+
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  if (!reversed.empty()) reversed.pop_back();  // the program name
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitOk;
+  } catch (const CLI::CallForAllHelp&) {
+    out << app.help("", CLI::AppFormatMode::All);
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) {
+      out << e.what() << "\n";
+      return kExitOk;
+    }
+    err << "tpq700: " << e.what() << "\n";
+    err << "Run 'tpq700 --help' (or 'tpq700 COMMAND --help') for usage.\n";
+    return kExitUsage;
+  }
+  return ctx.status;
+}
+
+}  // namespace q700::cli

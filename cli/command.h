@@ -1,0 +1,30 @@
+// What every command of the tool shares: the output streams, the exit status and the texts.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <iosfwd>
+
+#include "cli/app.h"
+#include "shell/terminal_texts.h"
+#include "shell/text_loader.h"
+
+namespace q700::cli {
+
+struct Context {
+  Context(std::ostream& out_stream, std::ostream& err_stream);
+
+  std::ostream& out;
+  std::ostream& err;
+  int status = kExitOk;
+  // The built-in English texts; the tool has no language of its own.
+  TextLoader texts;
+  DefaultTerminalTexts defaults;
+
+  // Reports a failed operation on stderr and sets the exit status.
+  void Fail(const std::string& message);
+};
+
+// Each command file adds its subcommand to the app.
+void AddFieldsCommand(CLI::App& app, Context& ctx);
+
+}  // namespace q700::cli

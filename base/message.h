@@ -23,3 +23,15 @@ struct Message {
 };
 
 }  // namespace q700
+
+namespace q700 {
+
+// Where the core shows a message: a message box in the Windows program, stderr in the
+// command-line tool, a record in tests. Returns the user's answer.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual Answer Show(const Message& message) = 0;
+};
+
+}  // namespace q700

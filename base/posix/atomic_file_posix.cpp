@@ -1,5 +1,6 @@
 // File replacement on POSIX systems: write, fsync, rename, fsync the folder.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>

@@ -27,8 +27,8 @@ constexpr std::array<BarcodeDefault, kBarcodeBlockSize> kBarcodeDefaults = {{
 }};
 
 constexpr std::array<int, kTextSetCount> kSetDefaultIds = {
-    0,   721, 761, 981, 991, 1021, 1031, 781, 801, 841,  861,  881,  901,  921,
-    941, 1091, 741, 821, 731, 971, 751, 961, 1001, 1011, 1071, 1041, 1051,
+    0,   721,  761, 981, 991, 1021, 1031, 781, 801,  841,  861,  881,  901,  921,
+    941, 1091, 741, 821, 731, 971,  751,  961, 1001, 1011, 1071, 1041, 1051,
 };
 
 void ResetBarcode(Bytes barcode) {
@@ -67,8 +67,7 @@ void ResetForm(FormRecord form, int number) {
     form.auto_enter(i) = 1;
     form.reserved_text(i)[0] = 0;
   }
-  std::fill(form.bytes().begin() + kLineCount, form.bytes().begin() + kErrorTarget + 1,
-            uint8_t{0});
+  std::fill(form.bytes().begin() + kLineCount, form.bytes().begin() + kErrorTarget + 1, uint8_t{0});
 }
 
 void ResetLookup(LookupRecord lookup) {

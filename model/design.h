@@ -30,7 +30,7 @@ inline constexpr int kDesignBlockCount = 10;
 
 // The blocks in project-file order.
 inline std::array<Bytes, kDesignBlockCount> DesignBlocks(Design& d) {
-  return {d.version_tag, d.reserved_word, d.barcode, d.menus,    d.forms,
+  return {d.version_tag, d.reserved_word, d.barcode,       d.menus,    d.forms,
           d.lookups,     d.texts,         d.reserved_area, d.settings, d.weight};
 }
 

@@ -44,7 +44,8 @@ std::vector<std::string> Labels(int first, int count) {
 
 std::vector<std::string> Numbered(int label_id, int first, int last) {
   std::vector<std::string> labels;
-  for (int n = first; n <= last; ++n) labels.push_back(Tidy(Label(label_id) + " " + std::to_string(n)));
+  for (int n = first; n <= last; ++n)
+    labels.push_back(Tidy(Label(label_id) + " " + std::to_string(n)));
   return labels;
 }
 
@@ -267,10 +268,10 @@ void AddSettings(Builder& b) {
   b.Choice("data_deletion", kDataDeletion, Labels(1521, 2));
   b.Choice("entry_prompt", kEntryPrompt, Labels(1531, 3));
   b.Number("prompt_duration", kPromptDuration, 0, 99);
-  static const char* const kSecurity[] = {
-      "settings",  "edit_data",     "delete_data",   "set_date_time",
-      "load_application", "load_lookup_file", "upload_port", "download_port",
-      "baud_rate", "backlight",     "data_deletion", "entry_options"};
+  static const char* const kSecurity[] = {"settings",      "edit_data",        "delete_data",
+                                          "set_date_time", "load_application", "load_lookup_file",
+                                          "upload_port",   "download_port",    "baud_rate",
+                                          "backlight",     "data_deletion",    "entry_options"};
   for (int i = 0; i < kSecurityFlagCount; ++i) {
     b.Flag(std::string("security.") + kSecurity[i], kSecurityFlags + i);
   }
@@ -296,10 +297,21 @@ void AddSettings(Builder& b) {
   b.Flag("ac.block_check", kBlockCheck);
   b.Choice("ac.volume", kVolume, {"1", "2", "3", "4"});
   b.Flag("code_id.enable", kCodeIdFlag);
-  static const char* const kCodeIdNames[] = {
-      "code39", "italian_pharmacode", "french_pharmacode", "industrial25", "interleave25",
-      "matrix25", "codabar", "code93", "code128", "upce", "ean8", "ean13", "upca", "msi",
-      "plessey"};
+  static const char* const kCodeIdNames[] = {"code39",
+                                             "italian_pharmacode",
+                                             "french_pharmacode",
+                                             "industrial25",
+                                             "interleave25",
+                                             "matrix25",
+                                             "codabar",
+                                             "code93",
+                                             "code128",
+                                             "upce",
+                                             "ean8",
+                                             "ean13",
+                                             "upca",
+                                             "msi",
+                                             "plessey"};
   for (int i = 0; i < kCodeIdCount; ++i) {
     b.Chars(std::string("code_id.") + kCodeIdNames[i], kCodeIds + 2 * i, 2);
   }
@@ -463,14 +475,22 @@ std::vector<FieldInfo> BuildFields() {
 
 Bytes BlockOf(Design& d, DesignBlock block) {
   switch (block) {
-    case DesignBlock::kVersionTag: return d.version_tag;
-    case DesignBlock::kBarcode: return d.barcode;
-    case DesignBlock::kMenus: return d.menus;
-    case DesignBlock::kForms: return d.forms;
-    case DesignBlock::kLookups: return d.lookups;
-    case DesignBlock::kTexts: return d.texts;
-    case DesignBlock::kSettings: return d.settings;
-    case DesignBlock::kWeight: return d.weight;
+    case DesignBlock::kVersionTag:
+      return d.version_tag;
+    case DesignBlock::kBarcode:
+      return d.barcode;
+    case DesignBlock::kMenus:
+      return d.menus;
+    case DesignBlock::kForms:
+      return d.forms;
+    case DesignBlock::kLookups:
+      return d.lookups;
+    case DesignBlock::kTexts:
+      return d.texts;
+    case DesignBlock::kSettings:
+      return d.settings;
+    case DesignBlock::kWeight:
+      return d.weight;
   }
   return {};
 }
@@ -618,8 +638,9 @@ std::optional<std::string> CheckFieldValue(const FieldInfo& f, std::string_view 
     case FieldKind::kChar: {
       const auto bytes = UnescapeText(value);
       if (!bytes) return refuse("\"" + std::string(value) + "\" has a bad escape");
-      const size_t limit =
-          f.kind == FieldKind::kText ? static_cast<size_t>(f.max) : f.kind == FieldKind::kChars ? f.size : 1;
+      const size_t limit = f.kind == FieldKind::kText    ? static_cast<size_t>(f.max)
+                           : f.kind == FieldKind::kChars ? f.size
+                                                         : 1;
       if (bytes->size() > limit) return refuse("the text is too long");
       if (bytes->find('\0') != std::string::npos) return refuse("the text holds a NUL");
       if (f.kind == FieldKind::kChar && !bytes->empty() &&
@@ -711,20 +732,32 @@ std::optional<std::string> UnescapeText(std::string_view text) {
     }
     if (++i >= text.size()) return std::nullopt;
     switch (text[i]) {
-      case '\\': out += '\\'; break;
-      case 'r': out += '\r'; break;
-      case 'n': out += '\n'; break;
-      case 't': out += '\t'; break;
+      case '\\':
+        out += '\\';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 't':
+        out += '\t';
+        break;
       case 'x': {
         if (i + 2 >= text.size()) return std::nullopt;
         unsigned value = 0;
         for (int k = 1; k <= 2; ++k) {
           const char h = text[i + k];
           value <<= 4;
-          if (h >= '0' && h <= '9') value |= h - '0';
-          else if (h >= 'a' && h <= 'f') value |= h - 'a' + 10;
-          else if (h >= 'A' && h <= 'F') value |= h - 'A' + 10;
-          else return std::nullopt;
+          if (h >= '0' && h <= '9')
+            value |= h - '0';
+          else if (h >= 'a' && h <= 'f')
+            value |= h - 'a' + 10;
+          else if (h >= 'A' && h <= 'F')
+            value |= h - 'A' + 10;
+          else
+            return std::nullopt;
         }
         out += static_cast<char>(value);
         i += 2;

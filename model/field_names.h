@@ -16,8 +16,16 @@
 
 namespace q700 {
 
-enum class DesignBlock { kVersionTag, kBarcode, kMenus, kForms, kLookups, kTexts, kSettings,
-                         kWeight };
+enum class DesignBlock {
+  kVersionTag,
+  kBarcode,
+  kMenus,
+  kForms,
+  kLookups,
+  kTexts,
+  kSettings,
+  kWeight
+};
 
 enum class FieldKind {
   kNumber,  // an unsigned value in bits of a byte, or a little-endian word
@@ -38,7 +46,7 @@ struct FieldInfo {
   size_t size = 1;    // slot size of a text, count of characters of kChars
   int min = 0;
   int max = 255;
-  int excluded = -1;  // a value in the range that is refused (13 for delimiters)
+  int excluded = -1;                // a value in the range that is refused (13 for delimiters)
   std::vector<std::string> labels;  // choice labels, value = position
   std::string charset;              // allowed characters of a text, empty for any
   bool read_only = false;

@@ -40,15 +40,15 @@ struct TextSetShape {
 };
 
 inline constexpr std::array<TextSetShape, kTextSetCount> kTextSets = {{
-    {4, 16, "spare"},          {4, 16, "main_menu"},     {8, 21, "utilities_menu"},
-    {4, 16, "delete_data"},    {4, 16, "confirmation"},  {4, 16, "memory_power"},
-    {7, 16, "load_lookup"},    {8, 21, "settings_menu"}, {6, 21, "upload_port"},
-    {6, 21, "download_port"},  {5, 21, "baud_rate"},     {4, 21, "backlight"},
-    {4, 21, "data_deletion"},  {6, 21, "entry_options"}, {8, 21, "view_settings"},
-    {3, 16, "system_fault"},   {5, 16, "upload_choice"}, {4, 21, "modem"},
-    {5, 16, "status"},         {5, 16, "delete_record"}, {3, 16, "transfer"},
-    {2, 16, "password"},       {4, 16, "connecting"},    {3, 16, "modem_connect"},
-    {6, 21, "entry_error"},    {8, 16, "load_status"},   {3, 21, "browse_keys"},
+    {4, 16, "spare"},         {4, 16, "main_menu"},     {8, 21, "utilities_menu"},
+    {4, 16, "delete_data"},   {4, 16, "confirmation"},  {4, 16, "memory_power"},
+    {7, 16, "load_lookup"},   {8, 21, "settings_menu"}, {6, 21, "upload_port"},
+    {6, 21, "download_port"}, {5, 21, "baud_rate"},     {4, 21, "backlight"},
+    {4, 21, "data_deletion"}, {6, 21, "entry_options"}, {8, 21, "view_settings"},
+    {3, 16, "system_fault"},  {5, 16, "upload_choice"}, {4, 21, "modem"},
+    {5, 16, "status"},        {5, 16, "delete_record"}, {3, 16, "transfer"},
+    {2, 16, "password"},      {4, 16, "connecting"},    {3, 16, "modem_connect"},
+    {6, 21, "entry_error"},   {8, 16, "load_status"},   {3, 21, "browse_keys"},
 }};
 
 inline constexpr const TextSetShape& TextSetShapeOf(int set) {

@@ -9,7 +9,7 @@ namespace lookup_offset {
 inline constexpr size_t kMemberLength = 0;
 inline constexpr size_t kFieldCount = 1;
 inline constexpr size_t kKeyField = 2;
-inline constexpr size_t kFieldOffsets = 3;  // 8 bytes
+inline constexpr size_t kFieldOffsets = 3;   // 8 bytes
 inline constexpr size_t kFieldLengths = 11;  // 8 bytes
 inline constexpr size_t kDelimiter = 19;
 inline constexpr size_t kUploadFlag = 20;

@@ -20,19 +20,19 @@ struct GroupShape {
 
 // Groups 6 and 25 take some rows from the extra menu texts; their default ids are listed below.
 constexpr std::array<GroupShape, kMessageGroupCount> kGroups = {{
-    {7, 3, 3, 3, 3, 721, 721, false},     {8, 8, 8, 8, 8, 761, 771, true},
-    {9, 4, 4, 4, 4, 981, 981, false},     {10, 4, 4, 3, 3, 991, 991, false},
-    {11, 4, 4, 4, 4, 1021, 1021, false},  {12, 7, 7, 7, 7, 1031, 1031, false},
-    {13, 8, 8, 8, 8, 0, 0, true},         {14, 6, 5, 6, 4, 801, 811, true},
-    {15, 6, 4, 6, 4, 841, 851, true},     {16, 5, 5, 5, 5, 861, 871, true},
-    {17, 4, 4, 4, 4, 881, 891, true},     {18, 4, 4, 4, 4, 901, 911, true},
-    {19, 6, 4, 6, 4, 921, 931, true},     {20, 8, 6, 8, 6, 941, 951, true},
-    {21, 3, 3, 3, 3, 1091, 1091, false},  {22, 5, 5, 5, 5, 741, 741, false},
-    {23, 4, 2, 4, 2, 821, 831, true},     {24, 5, 5, 5, 5, 731, 731, false},
-    {25, 5, 5, 5, 5, 971, 971, false},    {26, 3, 3, 3, 3, 751, 751, false},
-    {27, 2, 2, 2, 2, 961, 961, false},    {28, 4, 4, 4, 4, 1001, 1001, false},
-    {29, 3, 3, 3, 3, 1011, 1011, false},  {30, 6, 6, 6, 6, 1071, 1081, true},
-    {31, 8, 8, 8, 8, 1041, 1041, false},  {32, 7, 7, 7, 7, 0, 0, true},
+    {7, 3, 3, 3, 3, 721, 721, false},    {8, 8, 8, 8, 8, 761, 771, true},
+    {9, 4, 4, 4, 4, 981, 981, false},    {10, 4, 4, 3, 3, 991, 991, false},
+    {11, 4, 4, 4, 4, 1021, 1021, false}, {12, 7, 7, 7, 7, 1031, 1031, false},
+    {13, 8, 8, 8, 8, 0, 0, true},        {14, 6, 5, 6, 4, 801, 811, true},
+    {15, 6, 4, 6, 4, 841, 851, true},    {16, 5, 5, 5, 5, 861, 871, true},
+    {17, 4, 4, 4, 4, 881, 891, true},    {18, 4, 4, 4, 4, 901, 911, true},
+    {19, 6, 4, 6, 4, 921, 931, true},    {20, 8, 6, 8, 6, 941, 951, true},
+    {21, 3, 3, 3, 3, 1091, 1091, false}, {22, 5, 5, 5, 5, 741, 741, false},
+    {23, 4, 2, 4, 2, 821, 831, true},    {24, 5, 5, 5, 5, 731, 731, false},
+    {25, 5, 5, 5, 5, 971, 971, false},   {26, 3, 3, 3, 3, 751, 751, false},
+    {27, 2, 2, 2, 2, 961, 961, false},   {28, 4, 4, 4, 4, 1001, 1001, false},
+    {29, 3, 3, 3, 3, 1011, 1011, false}, {30, 6, 6, 6, 6, 1071, 1081, true},
+    {31, 8, 8, 8, 8, 1041, 1041, false}, {32, 7, 7, 7, 7, 0, 0, true},
 }};
 
 constexpr std::array<int, 8> kSettingsGroupSmall = {782, 783, 784, 785, 786, 787, 1712, 788};
@@ -43,9 +43,7 @@ constexpr std::array<int, 7> kMiscGroupLarge = {1061, 1062, 1063, 1721, 1723, 17
 constexpr std::array<int, 4> kMiscExtraTexts = {0, 2, 3, 4};
 constexpr int kSettingsBuzzerRow = 6;
 
-std::string RowText(const StagingRow& row) {
-  return SlotText(ConstBytes(row.data(), row.size()));
-}
+std::string RowText(const StagingRow& row) { return SlotText(ConstBytes(row.data(), row.size())); }
 
 void SetRow(StagingRow& row, std::string_view text) { SetSlotText(Bytes(row), text); }
 
@@ -70,8 +68,7 @@ std::string GroupSizeTag(int group, bool large_font) {
 }
 
 std::string GroupCaption(TextLoader& loader, int group, bool large_font) {
-  return loader.Load(kFirstGroupCaptionId + group, Slot::kItem) +
-         GroupSizeTag(group, large_font);
+  return loader.Load(kFirstGroupCaptionId + group, Slot::kItem) + GroupSizeTag(group, large_font);
 }
 
 int GroupDefaultId(int group, int row, bool large_font) {

@@ -82,9 +82,9 @@ namespace q700 {
 
 // Extra menu text i (0 calculator, 1 buzzer, 2 key click, 3 barcode read, 4 warning beep).
 inline Bytes ExtraMenuText(Bytes settings, int i) {
-  return settings.subspan(settings_offset::kExtraMenuTexts +
-                              static_cast<size_t>(i) * settings_offset::kExtraTextSize,
-                          settings_offset::kExtraTextSize);
+  return settings.subspan(
+      settings_offset::kExtraMenuTexts + static_cast<size_t>(i) * settings_offset::kExtraTextSize,
+      settings_offset::kExtraTextSize);
 }
 
 }  // namespace q700

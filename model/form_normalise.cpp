@@ -9,12 +9,6 @@ namespace {
 
 using namespace form_offset;
 
-bool CarriesData(FormRecord form, int i) {
-  const uint8_t t = form.type(i);
-  if (t == kTypeLookup) return form.line(kInitialFlag, i) != 0;  // "Save field data"
-  return IsEntryType(t) || t == kTypeFixedData || (t >= kTypeAlphameric && t <= kTypeVariable3);
-}
-
 void Zero(Bytes bytes) { std::fill(bytes.begin(), bytes.end(), uint8_t{0}); }
 
 // Lines of these types never look anything up.
@@ -62,11 +56,17 @@ void ClearLine(FormRecord form, int i) {
 
 }  // namespace
 
+bool LineCarriesData(FormRecord form, int i) {
+  const uint8_t t = form.type(i);
+  if (t == kTypeLookup) return form.line(kInitialFlag, i) != 0;  // "Save field data"
+  return IsEntryType(t) || t == kTypeFixedData || (t >= kTypeAlphameric && t <= kTypeVariable3);
+}
+
 void ClearUnusedDetails(Bytes form_table) {
   for (int f = 0; f < kFormCount; ++f) {
     FormRecord form = FormAt(form_table, f);
     for (int i = 0; i < kFormLines; ++i) {
-      if (CarriesData(form, i)) continue;
+      if (LineCarriesData(form, i)) continue;
       form.input_mark(i) = 0;
       form.line(kSuffixFlag, i) = 0;
       form.suffix(i)[0] = 0;

@@ -161,6 +161,10 @@ inline bool HasSignedLookup(uint8_t type) {
          (type >= kTypeVariable1 && type <= kTypeVariable3);
 }
 
+// Lines whose data can enter the record: the entry types, fixed data, alphameric, the variables
+// and lookup lines with "Save field data". The others lose their record details at commit.
+bool LineCarriesData(FormRecord form, int i);
+
 // Editor commit, before the working copy is copied into the design: lines that carry no data
 // lose their input mark, prefix, suffix, alignment, fixed length and initial value.
 void ClearUnusedDetails(Bytes form_table);

@@ -1,0 +1,40 @@
+// Rules for what an edit box of an editor page holds after the user changed it: numbers read
+// from text, clamped, and texts cut to a length, with the text to write back when it was corrected.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace q700::editor {
+
+// The text that the page puts back into an edit box after correcting what the user typed;
+// empty when the box already shows the right text.
+using EditRewrite = std::optional<std::string>;
+
+// An unsigned decimal number: digits only, blanks allowed around them. Values beyond the range
+// of `unsigned` saturate, so a long run of digits still counts as a (large) number. Nothing for
+// an empty text or any other character.
+std::optional<unsigned> ParseUnsigned(std::string_view text);
+
+struct NumberEntry {
+  unsigned value = 0;   // what the page stores
+  EditRewrite rewrite;  // what the box must show instead of the typed text
+};
+
+// A number box limited to `max`: text that is not a number counts as 0 and, unless it is empty,
+// is replaced by "0"; a number above `max` becomes `max` and is written back.
+NumberEntry ReadNumberEntry(std::string_view text, unsigned max);
+
+struct TextEntry {
+  std::string text;  // what the page stores
+  EditRewrite rewrite;
+};
+
+// A text box limited to `max` characters: a longer text is cut and written back.
+TextEntry ReadTextEntry(std::string_view text, size_t max);
+
+// The text a number box shows for a stored value.
+inline std::string NumberText(unsigned value) { return std::to_string(value); }
+
+}  // namespace q700::editor

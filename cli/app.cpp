@@ -26,6 +26,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       "tpq700"};
   app.require_subcommand(1);
   app.fallthrough(false);
+  AddNewCommand(app, ctx);
+  AddShowCommand(app, ctx);
+  AddGetCommand(app, ctx);
+  AddSetCommand(app, ctx);
+  AddConvertCommand(app, ctx);
+  AddImageCommand(app, ctx);
   AddFieldsCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());

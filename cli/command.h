@@ -26,5 +26,11 @@ struct Context {
 
 // Each command file adds its subcommand to the app.
 void AddFieldsCommand(CLI::App& app, Context& ctx);
+void AddNewCommand(CLI::App& app, Context& ctx);
+void AddShowCommand(CLI::App& app, Context& ctx);
+void AddGetCommand(CLI::App& app, Context& ctx);
+void AddSetCommand(CLI::App& app, Context& ctx);
+void AddConvertCommand(CLI::App& app, Context& ctx);
+void AddImageCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

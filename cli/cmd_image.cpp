@@ -1,0 +1,27 @@
+// tpq700 image: builds the 20,000-byte download image of a design.
+#include <memory>
+
+#include "cli/design_file.h"
+#include "model/download_image.h"
+
+namespace q700::cli {
+
+void AddImageCommand(CLI::App& app, Context& ctx) {
+  auto* cmd = app.add_subcommand("image", "Build the download image of a design");
+  auto file = std::make_shared<std::string>();
+  auto out = std::make_shared<std::string>();
+  cmd->add_option("FILE", *file, "Project file (.TPX); it is not changed")->required();
+  cmd->add_option("OUT", *out, "Image file to write (20,000 bytes)")->required();
+  cmd->footer(
+      "The design is prepared as for a download (menu texts padded, form lines tidied, counts "
+      "recomputed) in memory only.\n");
+  cmd->callback([&ctx, file, out] {
+    Design design;
+    if (!LoadDesignFile(ctx, *file, design)) return;
+    PrepareDownload(design);
+    const DownloadImage image = BuildImage(design);
+    SaveOutputFile(ctx, *out, image);
+  });
+}
+
+}  // namespace q700::cli

@@ -1,0 +1,194 @@
+// The design commands of the tool, run in-process: new, show, get, set, convert and image.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/app.h"
+#include "model/field_names.h"
+#include "support/temp_folder.h"
+
+namespace q700::cli {
+namespace {
+
+using ::q700::testing::ReadWholeFile;
+using ::q700::testing::TempFolder;
+using ::q700::testing::WriteWholeFile;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result Tool(std::vector<std::string> args) {
+  args.insert(args.begin(), "tpq700");
+  std::ostringstream out, err;
+  const int status = Run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class DesignCommandsTest : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) { return (folder_ / name).string(); }
+
+  std::string NewFile(const std::string& name) {
+    const std::string path = Path(name);
+    const Result r = Tool({"new", path});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return path;
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(DesignCommandsTest, NewWritesANewDesignAndKeepsAnExistingFile) {
+  const std::string path = NewFile("a.TPX");
+  std::vector<uint8_t> file = ReadWholeFile(path);
+  ASSERT_EQ(file.size(), 18954u);
+  EXPECT_EQ(std::string(file.begin(), file.begin() + 10), std::string("Q700RU004\0", 10));
+  EXPECT_EQ(file[18574], 4);
+
+  WriteWholeFile(path, {'k', 'e', 'e', 'p'});
+  const Result again = Tool({"new", path});
+  EXPECT_EQ(again.status, 1);
+  EXPECT_NE(again.err.find("tpq700: "), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(path), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+
+  EXPECT_EQ(Tool({"new", "--force", path}).status, 0);
+  EXPECT_EQ(ReadWholeFile(path).size(), 18954u);
+}
+
+TEST_F(DesignCommandsTest, GetPrintsOneValuePerLineAndNamesUnknownFields) {
+  const std::string path = NewFile("a.TPX");
+  const Result r =
+      Tool({"get", path, "settings.revision", "form.3.next", "texts.main_menu.0", "weight.prefix"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "4\nform 3\n1.Collect   \n23\n");
+
+  const Result bad = Tool({"get", path, "settings.revision", "form.11.next"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_NE(bad.err.find("tpq700: "), std::string::npos);
+  EXPECT_NE(bad.err.find("form.11.next"), std::string::npos);
+}
+
+TEST_F(DesignCommandsTest, SetChecksEveryAssignmentBeforeChangingTheFile) {
+  const std::string path = NewFile("a.TPX");
+  const std::vector<uint8_t> before = ReadWholeFile(path);
+  const Result bad = Tool({"set", path, "settings.start=menu 1", "settings.backlight_timeout=10",
+                           "lookup.1.delimiter=13"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("settings.backlight_timeout"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("lookup.1.delimiter"), std::string::npos) << bad.err;
+  EXPECT_EQ(ReadWholeFile(path), before);
+
+  EXPECT_EQ(Tool({"set", path, "nonsense"}).status, 2);
+  EXPECT_EQ(ReadWholeFile(path), before);
+
+  const Result ok = Tool({"set", path, "settings.start=menu 1", "settings.upload_port=4",
+                          "menu.1.item.1.text=Stock", "weight.key_field=5"});
+  ASSERT_EQ(ok.status, 0) << ok.err;
+  const std::vector<uint8_t> file = ReadWholeFile(path);
+  ASSERT_EQ(file.size(), 18954u);
+  EXPECT_EQ(file[18574 + 1], 1);
+  EXPECT_EQ(file[18574 + 5], 4);
+  EXPECT_EQ(std::string(file.begin() + 35 + 23, file.begin() + 35 + 29), std::string("Stock\0", 6));
+  EXPECT_EQ(file[18842 + 8], 5);
+  EXPECT_EQ(Tool({"get", path, "settings.start"}).out, "menu 1\n");
+}
+
+TEST_F(DesignCommandsTest, ShowJsonHasEveryFieldWithNumbersLabelsAndTexts) {
+  const std::string path = NewFile("a.TPX");
+  const Result r = Tool({"show", path, "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const nlohmann::json json = nlohmann::json::parse(r.out);
+  EXPECT_EQ(json.size(), DesignFields().size());
+  EXPECT_EQ(json.at("settings.revision"), 4);
+  EXPECT_EQ(json.at("form.3.next"), "form 3");
+  EXPECT_EQ(json.at("form.1.line.1.max_length"), 80);
+  EXPECT_EQ(json.at("lookup.2.delimiter"), 9);
+  EXPECT_EQ(json.at("texts.main_menu.0"), "1.Collect   ");
+  EXPECT_EQ(json.at("version_tag"), "Q700RU004");
+
+  const Result text = Tool({"show", path});
+  EXPECT_NE(text.out.find("\nsettings.revision=4\n"), std::string::npos);
+  EXPECT_NE(text.out.find("\nform.3.next=form 3\n"), std::string::npos);
+}
+
+TEST_F(DesignCommandsTest, ConvertUpgradesOldDesignsWithTheWarningOnStderr) {
+  const std::string old = NewFile("old.TPX");
+  ASSERT_EQ(Tool({"set", old, "settings.key_click=5", "settings.revision=1"}).status, 0);
+  std::vector<uint8_t> bytes = ReadWholeFile(old);
+  const std::string old_header = "Q700-1.00";
+  std::copy(old_header.begin(), old_header.end(), bytes.begin());
+  WriteWholeFile(old, bytes);
+
+  const std::string converted = Path("new.TPX");
+  const Result r = Tool({"convert", old, converted});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err,
+            "Warning: Задача преобразована в новый формат.\n"
+            "Пожалуйста, сохраните новую версию!\n");
+  const std::vector<uint8_t> file = ReadWholeFile(converted);
+  ASSERT_EQ(file.size(), 18954u);
+  EXPECT_EQ(std::string(file.begin(), file.begin() + 10), std::string("Q700RU004\0", 10));
+  EXPECT_EQ(file[18574], 4);
+  EXPECT_EQ(file[18574 + 137], 2) << "key click back to its default";
+  EXPECT_EQ(ReadWholeFile(old), bytes) << "the input is not changed";
+
+  const Result quiet = Tool({"convert", converted, converted});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, "");
+}
+
+TEST_F(DesignCommandsTest, ImageBuildsTwentyThousandBytesAndLeavesTheProjectFile) {
+  const std::string path = NewFile("a.TPX");
+  ASSERT_EQ(Tool({"set", path, "menu.1.font=large", "menu.1.item.1.text=Stock"}).status, 0);
+  const std::vector<uint8_t> project = ReadWholeFile(path);
+  const std::string out = Path("a.bin");
+  const Result r = Tool({"image", path, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<uint8_t> image = ReadWholeFile(out);
+  ASSERT_EQ(image.size(), 20000u);
+  EXPECT_EQ(std::string(image.begin() + 16103, image.begin() + 16119),
+            std::string("1.Collect      \0", 16));
+  EXPECT_EQ(image[18563], 1);
+  EXPECT_EQ(std::string(image.begin() + 46, image.begin() + 59), std::string("Stock       \0", 13));
+  EXPECT_EQ(ReadWholeFile(path), project);
+}
+
+TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
+  const std::string path = NewFile("a.TPX");
+  const Result unwritable = Tool({"image", path, Path("gone/a.bin")});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("tpq700: Error: File open/create failed! ("), std::string::npos)
+      << unwritable.err;
+
+  const Result missing = Tool({"show", Path("none.TPX")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("File open/create failed!"), std::string::npos);
+  EXPECT_NE(missing.err.find("none.TPX"), std::string::npos);
+
+  WriteWholeFile(Path("foreign.TPX"), {'Q', '7', '0', '0', '-', '1', '.', '0', '1', 0});
+  const Result foreign = Tool({"convert", Path("foreign.TPX"), Path("out.TPX")});
+  EXPECT_EQ(foreign.status, 1);
+  EXPECT_EQ(foreign.err.rfind("Error: Format mismatch !!!\n", 0), 0u) << foreign.err;
+  EXPECT_FALSE(std::filesystem::exists(Path("out.TPX")));
+}
+
+TEST_F(DesignCommandsTest, EveryCommandHasHelpAndRefusesMissingArguments) {
+  for (const std::string& command : {"new", "show", "get", "set", "convert", "image"}) {
+    const Result help = Tool({command, "--help"});
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_NE(help.out.find("Usage:"), std::string::npos) << command;
+    const Result bare = Tool({command});
+    EXPECT_EQ(bare.status, 2) << command;
+    EXPECT_NE(bare.err.find("tpq700: "), std::string::npos) << command;
+  }
+}
+
+}  // namespace
+}  // namespace q700::cli

@@ -180,7 +180,7 @@ TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
 }
 
 TEST_F(DesignCommandsTest, EveryCommandHasHelpAndRefusesMissingArguments) {
-  for (const std::string& command : {"new", "show", "get", "set", "convert", "image"}) {
+  for (const char* command : {"new", "show", "get", "set", "convert", "image"}) {
     const Result help = Tool({command, "--help"});
     EXPECT_EQ(help.status, 0) << command;
     EXPECT_NE(help.out.find("Usage:"), std::string::npos) << command;

@@ -1,4 +1,5 @@
 // tpq700 image: builds the 20,000-byte download image of a design.
+#include <filesystem>
 #include <memory>
 
 #include "cli/design_file.h"
@@ -16,6 +17,11 @@ void AddImageCommand(CLI::App& app, Context& ctx) {
       "The design is prepared as for a download (menu texts padded, form lines tidied, counts "
       "recomputed) in memory only.\n");
   cmd->callback([&ctx, file, out] {
+    std::error_code ec;
+    if (std::filesystem::equivalent(*file, *out, ec)) {
+      ctx.Fail(*out + " is the project file itself; name another file for the image");
+      return;
+    }
     Design design;
     if (!LoadDesignFile(ctx, *file, design)) return;
     PrepareDownload(design);

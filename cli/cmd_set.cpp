@@ -22,11 +22,12 @@ void AddSetCommand(CLI::App& app, Context& ctx) {
       "new one is complete. The editor's rules that tie fields together are not applied.\n");
   cmd->callback([&ctx, file, assignments] {
     std::vector<std::pair<const FieldInfo*, std::string>> changes;
+    bool malformed = false;
     for (const std::string& a : *assignments) {
       const size_t eq = a.find('=');
       if (eq == std::string::npos) {
         ctx.Fail("\"" + a + "\" is not NAME=VALUE");
-        ctx.status = kExitUsage;
+        malformed = true;
         continue;
       }
       const std::string name = a.substr(0, eq);
@@ -42,6 +43,7 @@ void AddSetCommand(CLI::App& app, Context& ctx) {
       }
       changes.emplace_back(f, std::move(value));
     }
+    if (malformed) ctx.status = kExitUsage;
     if (ctx.status != kExitOk) return;
     Design design;
     if (!LoadDesignFile(ctx, *file, design)) return;

@@ -121,12 +121,13 @@ Message FileFailedMessage() {
   return m;
 }
 
-ProjectFileBytes ProjectFileContents(const Design& design) {
+ProjectFileBytes ProjectFileContents(const Design& d) {
   ProjectFileBytes file{};
-  // DesignBlocks gives mutable views; the blocks are only read here.
-  Design& blocks = const_cast<Design&>(design);
   size_t at = 0;
-  for (const Bytes block : DesignBlocks(blocks)) {
+  for (const ConstBytes block :
+       {ConstBytes(d.version_tag), ConstBytes(d.reserved_word), ConstBytes(d.barcode),
+        ConstBytes(d.menus), ConstBytes(d.forms), ConstBytes(d.lookups), ConstBytes(d.texts),
+        ConstBytes(d.reserved_area), ConstBytes(d.settings), ConstBytes(d.weight)}) {
     std::copy(block.begin(), block.end(), file.begin() + static_cast<ptrdiff_t>(at));
     at += block.size();
   }

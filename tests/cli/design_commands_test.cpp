@@ -1,6 +1,8 @@
 // The design commands of the tool, run in-process: new, show, get, set, convert and image.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -8,14 +10,24 @@
 
 #include "cli/app.h"
 #include "model/field_names.h"
-#include "support/temp_folder.h"
+#include "support/temp_dir.h"
 
 namespace q700::cli {
 namespace {
 
-using ::q700::testing::ReadWholeFile;
-using ::q700::testing::TempFolder;
-using ::q700::testing::WriteWholeFile;
+using ::q700::test::TempDir;
+
+// Whole files as bytes.
+std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+  const std::string bytes = test::ReadFileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+void PutFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
 
 struct Result {
   int status;
@@ -41,24 +53,24 @@ class DesignCommandsTest : public ::testing::Test {
     return path;
   }
 
-  TempFolder folder_;
+  TempDir folder_;
 };
 
 TEST_F(DesignCommandsTest, NewWritesANewDesignAndKeepsAnExistingFile) {
   const std::string path = NewFile("a.TPX");
-  std::vector<uint8_t> file = ReadWholeFile(path);
+  std::vector<uint8_t> file = FileBytes(path);
   ASSERT_EQ(file.size(), 18954u);
   EXPECT_EQ(std::string(file.begin(), file.begin() + 10), std::string("Q700RU004\0", 10));
   EXPECT_EQ(file[18574], 4);
 
-  WriteWholeFile(path, {'k', 'e', 'e', 'p'});
+  PutFile(path, {'k', 'e', 'e', 'p'});
   const Result again = Tool({"new", path});
   EXPECT_EQ(again.status, 1);
   EXPECT_NE(again.err.find("tpq700: "), std::string::npos);
-  EXPECT_EQ(ReadWholeFile(path), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(FileBytes(path), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
 
   EXPECT_EQ(Tool({"new", "--force", path}).status, 0);
-  EXPECT_EQ(ReadWholeFile(path).size(), 18954u);
+  EXPECT_EQ(FileBytes(path).size(), 18954u);
 }
 
 TEST_F(DesignCommandsTest, GetPrintsOneValuePerLineAndNamesUnknownFields) {
@@ -77,21 +89,21 @@ TEST_F(DesignCommandsTest, GetPrintsOneValuePerLineAndNamesUnknownFields) {
 
 TEST_F(DesignCommandsTest, SetChecksEveryAssignmentBeforeChangingTheFile) {
   const std::string path = NewFile("a.TPX");
-  const std::vector<uint8_t> before = ReadWholeFile(path);
+  const std::vector<uint8_t> before = FileBytes(path);
   const Result bad = Tool({"set", path, "settings.start=menu 1", "settings.backlight_timeout=10",
                            "lookup.1.delimiter=13"});
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find("settings.backlight_timeout"), std::string::npos) << bad.err;
   EXPECT_NE(bad.err.find("lookup.1.delimiter"), std::string::npos) << bad.err;
-  EXPECT_EQ(ReadWholeFile(path), before);
+  EXPECT_EQ(FileBytes(path), before);
 
   EXPECT_EQ(Tool({"set", path, "nonsense"}).status, 2);
-  EXPECT_EQ(ReadWholeFile(path), before);
+  EXPECT_EQ(FileBytes(path), before);
 
   const Result ok = Tool({"set", path, "settings.start=menu 1", "settings.upload_port=4",
                           "menu.1.item.1.text=Stock", "weight.key_field=5"});
   ASSERT_EQ(ok.status, 0) << ok.err;
-  const std::vector<uint8_t> file = ReadWholeFile(path);
+  const std::vector<uint8_t> file = FileBytes(path);
   ASSERT_EQ(file.size(), 18954u);
   EXPECT_EQ(file[18574 + 1], 1);
   EXPECT_EQ(file[18574 + 5], 4);
@@ -121,10 +133,10 @@ TEST_F(DesignCommandsTest, ShowJsonHasEveryFieldWithNumbersLabelsAndTexts) {
 TEST_F(DesignCommandsTest, ConvertUpgradesOldDesignsWithTheWarningOnStderr) {
   const std::string old = NewFile("old.TPX");
   ASSERT_EQ(Tool({"set", old, "settings.key_click=5", "settings.revision=1"}).status, 0);
-  std::vector<uint8_t> bytes = ReadWholeFile(old);
+  std::vector<uint8_t> bytes = FileBytes(old);
   const std::string old_header = "Q700-1.00";
   std::copy(old_header.begin(), old_header.end(), bytes.begin());
-  WriteWholeFile(old, bytes);
+  PutFile(old, bytes);
 
   const std::string converted = Path("new.TPX");
   const Result r = Tool({"convert", old, converted});
@@ -132,12 +144,12 @@ TEST_F(DesignCommandsTest, ConvertUpgradesOldDesignsWithTheWarningOnStderr) {
   EXPECT_EQ(r.err,
             "Warning: Задача преобразована в новый формат.\n"
             "Пожалуйста, сохраните новую версию!\n");
-  const std::vector<uint8_t> file = ReadWholeFile(converted);
+  const std::vector<uint8_t> file = FileBytes(converted);
   ASSERT_EQ(file.size(), 18954u);
   EXPECT_EQ(std::string(file.begin(), file.begin() + 10), std::string("Q700RU004\0", 10));
   EXPECT_EQ(file[18574], 4);
   EXPECT_EQ(file[18574 + 137], 2) << "key click back to its default";
-  EXPECT_EQ(ReadWholeFile(old), bytes) << "the input is not changed";
+  EXPECT_EQ(FileBytes(old), bytes) << "the input is not changed";
 
   const Result quiet = Tool({"convert", converted, converted});
   EXPECT_EQ(quiet.status, 0);
@@ -147,17 +159,17 @@ TEST_F(DesignCommandsTest, ConvertUpgradesOldDesignsWithTheWarningOnStderr) {
 TEST_F(DesignCommandsTest, ImageBuildsTwentyThousandBytesAndLeavesTheProjectFile) {
   const std::string path = NewFile("a.TPX");
   ASSERT_EQ(Tool({"set", path, "menu.1.font=large", "menu.1.item.1.text=Stock"}).status, 0);
-  const std::vector<uint8_t> project = ReadWholeFile(path);
+  const std::vector<uint8_t> project = FileBytes(path);
   const std::string out = Path("a.bin");
   const Result r = Tool({"image", path, out});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::vector<uint8_t> image = ReadWholeFile(out);
+  const std::vector<uint8_t> image = FileBytes(out);
   ASSERT_EQ(image.size(), 20000u);
   EXPECT_EQ(std::string(image.begin() + 16103, image.begin() + 16119),
             std::string("1.Collect      \0", 16));
   EXPECT_EQ(image[18563], 1);
   EXPECT_EQ(std::string(image.begin() + 46, image.begin() + 59), std::string("Stock       \0", 13));
-  EXPECT_EQ(ReadWholeFile(path), project);
+  EXPECT_EQ(FileBytes(path), project);
 }
 
 TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
@@ -172,7 +184,7 @@ TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
   EXPECT_NE(missing.err.find("File open/create failed!"), std::string::npos);
   EXPECT_NE(missing.err.find("none.TPX"), std::string::npos);
 
-  WriteWholeFile(Path("foreign.TPX"), {'Q', '7', '0', '0', '-', '1', '.', '0', '1', 0});
+  PutFile(Path("foreign.TPX"), {'Q', '7', '0', '0', '-', '1', '.', '0', '1', 0});
   const Result foreign = Tool({"convert", Path("foreign.TPX"), Path("out.TPX")});
   EXPECT_EQ(foreign.status, 1);
   EXPECT_EQ(foreign.err.rfind("Error: Format mismatch !!!\n", 0), 0u) << foreign.err;

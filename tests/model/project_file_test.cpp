@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,15 +15,34 @@
 #include "shell/terminal_texts.h"
 #include "shell/text_loader.h"
 #include "support/recording_sink.h"
-#include "support/temp_folder.h"
+#include "support/temp_dir.h"
 
 namespace q700 {
 namespace {
 
-using ::q700::testing::ReadWholeFile;
-using ::q700::testing::RecordingSink;
-using ::q700::testing::TempFolder;
-using ::q700::testing::WriteWholeFile;
+using ::q700::test::RecordingSink;
+using ::q700::test::TempDir;
+
+// Whole files as bytes.
+std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+  const std::string bytes = test::ReadFileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+void PutFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+// Names of the files in a folder.
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    names.push_back(e.path().filename().string());
+  }
+  return names;
+}
 
 // File offsets of the settings block and of the fields the upgrades touch.
 constexpr size_t kRevisionAt = 18574;
@@ -61,11 +82,11 @@ class ProjectFileTest : public ::testing::Test {
 
   bool Read(const std::vector<uint8_t>& file, Design& d) {
     const auto path = folder_ / "in.TPX";
-    WriteWholeFile(path, file);
+    PutFile(path, file);
     return ReadProjectFile(path, d, texts_, sink_);
   }
 
-  TempFolder folder_;
+  TempDir folder_;
   TextLoader texts_;
   DefaultTerminalTexts defaults_;
   RecordingSink sink_;
@@ -91,7 +112,7 @@ TEST_F(ProjectFileTest, NewDesignWritesTheDocumentedLayoutAndReadsBackIdentical)
   std::string error;
   ASSERT_TRUE(WriteProjectFile(path, new_design_, &error)) << error;
 
-  const std::vector<uint8_t> file = ReadWholeFile(path);
+  const std::vector<uint8_t> file = FileBytes(path);
   ASSERT_EQ(file.size(), 18954u);
   EXPECT_EQ(At(file, 0, 10), std::string("Q700RU004\0", 10));
   EXPECT_EQ(Slice(file, 10, 2), (std::vector<uint8_t>{0x12, 0x34}));
@@ -199,7 +220,7 @@ TEST_F(ProjectFileTest, RevisionOneGetsEveryUpgradeAndOneWarning) {
   Design again = Opened();
   ASSERT_TRUE(ReadProjectFile(path, again, texts_, sink_));
   EXPECT_EQ(sink_.messages.size(), 1u);
-  EXPECT_EQ(ReadWholeFile(path)[kRevisionAt], 4);
+  EXPECT_EQ(FileBytes(path)[kRevisionAt], 4);
   EXPECT_EQ(again, d);
 }
 
@@ -288,29 +309,37 @@ TEST_F(ProjectFileTest, FailedSaveIntoMissingFolderReportsTheReason) {
   EXPECT_FALSE(std::filesystem::exists(folder_ / "gone"));
 
   // A "folder" that is a file.
-  WriteWholeFile(folder_ / "plain", {1, 2, 3});
+  PutFile(folder_ / "plain", {1, 2, 3});
   EXPECT_FALSE(WriteProjectFile(folder_ / "plain" / "a.TPX", new_design_, &error));
-  EXPECT_EQ(ReadWholeFile(folder_ / "plain"), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(FileBytes(folder_ / "plain"), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST_F(ProjectFileTest, FailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   // The target is a folder, so the finished temporary file cannot take its place.
   std::filesystem::create_directory(folder_ / "taken.TPX");
-  WriteWholeFile(folder_ / "taken.TPX" / "inside", {9});
+  PutFile(folder_ / "taken.TPX" / "inside", {9});
   std::string error;
   EXPECT_FALSE(WriteProjectFile(folder_ / "taken.TPX", new_design_, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"taken.TPX"});
-  EXPECT_EQ(ReadWholeFile(folder_ / "taken.TPX" / "inside"), std::vector<uint8_t>{9});
+  EXPECT_EQ(Entries(folder_.path()), std::vector<std::string>{"taken.TPX"});
+  EXPECT_EQ(FileBytes(folder_ / "taken.TPX" / "inside"), std::vector<uint8_t>{9});
 }
 
 TEST_F(ProjectFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
   const auto sub = folder_ / "ro";
   std::filesystem::create_directory(sub);
   const std::vector<uint8_t> old = {'o', 'l', 'd'};
-  WriteWholeFile(sub / "a.TPX", old);
+  PutFile(sub / "a.TPX", old);
   std::filesystem::permissions(
       sub, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  // Writable again at the end, so that the folder can be removed.
+  struct Restore {
+    std::filesystem::path folder;
+    ~Restore() {
+      std::error_code ec;
+      std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    }
+  } restore{sub};
   {
     // Root, and Windows folders, ignore the permission: nothing would fail.
     std::ofstream probe(sub / "probe");
@@ -323,17 +352,18 @@ TEST_F(ProjectFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
   std::string error;
   EXPECT_FALSE(WriteProjectFile(sub / "a.TPX", new_design_, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_EQ(ReadWholeFile(sub / "a.TPX"), old);
+  EXPECT_EQ(FileBytes(sub / "a.TPX"), old);
+  EXPECT_EQ(Entries(sub), std::vector<std::string>{"a.TPX"});
 }
 
 TEST_F(ProjectFileTest, SaveReplacesAnExistingFileWhole) {
   const auto path = folder_ / "a.TPX";
-  WriteWholeFile(path, std::vector<uint8_t>(40000, 0xFF));
+  PutFile(path, std::vector<uint8_t>(40000, 0xFF));
   ASSERT_TRUE(WriteProjectFile(path, new_design_));
-  const std::vector<uint8_t> file = ReadWholeFile(path);
+  const std::vector<uint8_t> file = FileBytes(path);
   EXPECT_EQ(file.size(), 18954u);
   EXPECT_EQ(At(file, 0, 6), "Q700RU");
-  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"a.TPX"});
+  EXPECT_EQ(Entries(folder_.path()), std::vector<std::string>{"a.TPX"});
 }
 
 }  // namespace

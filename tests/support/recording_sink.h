@@ -5,7 +5,7 @@
 
 #include "base/message.h"
 
-namespace q700::testing {
+namespace q700::test {
 
 class RecordingSink : public MessageSink {
  public:
@@ -18,4 +18,4 @@ class RecordingSink : public MessageSink {
   Answer answer = Answer::kOk;
 };
 
-}  // namespace q700::testing
+}  // namespace q700::test

@@ -48,7 +48,7 @@ hex() {  # the hex pairs of a printf format
   printf "$1" | od -A n -t x1 -v | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'
 }
 
-# --- new: the documented layout of a new design.
+# --- new: the layout of a new design.
 expect_status 0 "new" "$tool" new a.TPX
 expect_size a.TPX 18954
 expect_bytes a.TPX 0 "$(hex 'Q700RU004\0')" "header"

@@ -103,7 +103,7 @@ std::vector<uint8_t> Slice(const std::vector<uint8_t>& file, size_t offset, size
           file.begin() + static_cast<ptrdiff_t>(offset + n)};
 }
 
-TEST_F(ProjectFileTest, NewDesignWritesTheDocumentedLayoutAndReadsBackIdentical) {
+TEST_F(ProjectFileTest, NewDesignWritesItsLayoutAndReadsBackIdentical) {
   // The reserved word and area are carried as they were loaded.
   new_design_.reserved_word = {0x12, 0x34};
   new_design_.reserved_area[0] = 0x55;

@@ -20,14 +20,21 @@ std::optional<unsigned> ParseUnsigned(std::string_view text) {
   return value;
 }
 
-NumberEntry ReadNumberEntry(std::string_view text, unsigned max) {
+NumberEntry ReadNumberOr(std::string_view text, unsigned fallback) {
   NumberEntry entry;
   const std::optional<unsigned> number = ParseUnsigned(text);
-  if (!number) {
-    if (!text.empty()) entry.rewrite = NumberText(0);
-    return entry;
+  if (number) {
+    entry.value = *number;
+  } else {
+    entry.value = fallback;
+    if (!text.empty()) entry.rewrite = NumberText(fallback);
   }
-  entry.value = *number;
+  return entry;
+}
+
+NumberEntry ReadNumberEntry(std::string_view text, unsigned max) {
+  NumberEntry entry = ReadNumberOr(text, 0);
+  if (entry.rewrite) return entry;
   if (entry.value > max) {
     entry.value = max;
     entry.rewrite = NumberText(max);

@@ -22,6 +22,10 @@ struct NumberEntry {
   EditRewrite rewrite;  // what the box must show instead of the typed text
 };
 
+// A number box whose text, when it is not a number, stands for `fallback` and, unless it is
+// empty, is replaced by it. Numbers are taken as they are.
+NumberEntry ReadNumberOr(std::string_view text, unsigned fallback);
+
 // A number box limited to `max`: text that is not a number counts as 0 and, unless it is empty,
 // is replaced by "0"; a number above `max` becomes `max` and is written back.
 NumberEntry ReadNumberEntry(std::string_view text, unsigned max);

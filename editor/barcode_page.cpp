@@ -117,6 +117,8 @@ bool BarcodePage::ClickBox(int control) {
 }
 
 void BarcodePage::Apply(Design& design) {
+  // Without Open the page holds no values of its own to write.
+  if (!opened_) return;
   const Bytes block = design.barcode;
   Set(block, bc::kScanMode, scan_mode_);
   Set(block, bc::kReadRedundancy, redundancy_);

@@ -74,7 +74,7 @@ class BarcodePage {
   static std::optional<BarcodeDialog> PressButton(int control) { return DialogOfButton(control); }
 
   // The sheet closes with OK: the page's own bits go into the barcode settings block; the bits
-  // of the dialogs keep what the dialogs wrote.
+  // of the dialogs keep what the dialogs wrote. A page that was never opened writes nothing.
   void Apply(Design& design);
   // The sheet closes with Cancel: nothing is written.
   void Cancel() { opened_ = false; }

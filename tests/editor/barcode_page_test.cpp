@@ -196,6 +196,12 @@ TEST_F(BarcodePageTest, DialogChangesSurviveThePagesOkAndCancel) {
   EXPECT_TRUE(Bit(5, 6));
 }
 
+TEST_F(BarcodePageTest, PageNeverOpenedWritesNothing) {
+  const Design before = design_;
+  page_.Apply(design_);
+  EXPECT_EQ(design_, before);
+}
+
 TEST_F(BarcodePageTest, ButtonsOpenTheirDialogs) {
   auto template_of = [](int button) {
     const std::optional<BarcodeDialog> d = BarcodePage::PressButton(button);

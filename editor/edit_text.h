@@ -41,4 +41,22 @@ TextEntry ReadTextEntry(std::string_view text, size_t max);
 // The text a number box shows for a stored value.
 inline std::string NumberText(unsigned value) { return std::to_string(value); }
 
+// Writing a correction into a box is a new change of that box, which its rule checks again. The
+// front end ignores the notifications of its own writes, so the page runs the rule on each text
+// it writes back until the rule is content, and reports the last text once. `rule` takes the
+// box's text, updates the page and returns its correction.
+template <typename Rule>
+EditRewrite SettleEdit(std::string_view text, Rule&& rule) {
+  constexpr int kMaxRounds = 16;  // rules settle in a few rounds; this only stops a loop
+  EditRewrite last;
+  std::string current(text);
+  for (int round = 0; round < kMaxRounds; ++round) {
+    EditRewrite next = rule(std::string_view(current));
+    if (!next || *next == current) break;
+    current = *next;
+    last = std::move(next);
+  }
+  return last;
+}
+
 }  // namespace q700::editor

@@ -51,6 +51,8 @@ void SetRow(StagingRow& row, std::string_view text) { SetSlotText(Bytes(row), te
 
 bool IsFontDependentGroup(int group) { return kGroups[group].font_dependent; }
 
+int GroupTextSet(int group) { return kGroups[group].text_set; }
+
 int GroupRows(int group, bool large_font) {
   return large_font ? kGroups[group].rows_large : kGroups[group].rows_small;
 }

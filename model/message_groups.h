@@ -20,6 +20,9 @@ inline constexpr int kFirstGroupCaptionId = 1581;
 
 // Groups whose row count and width follow the terminal's system font.
 bool IsFontDependentGroup(int group);
+// The text set (7 to 32) whose slots a group's rows stand for; groups 6 and 25 also take rows
+// from the extra menu texts (see GroupRowSlot).
+int GroupTextSet(int group);
 // Rows of a group in a font (the rows shown and edited).
 int GroupRows(int group, bool large_font);
 // Characters per row: 12, or 16 for a font-dependent group with the small font.

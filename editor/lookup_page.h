@@ -109,7 +109,8 @@ class LookupPage {
   bool opened() const { return opened_; }
   int current_lookup() const { return lookup_; }
   LookupRecord record() { return LookupAt(working_, lookup_); }
-  ConstBytes working_copy() const { return working_; }
+  // The working copy holds the no-match action as its list position.
+  LookupRecord working_lookup(int lookup) { return LookupAt(working_, lookup); }
 
  private:
   std::array<LookupRowState, kLookupFields> Rows();

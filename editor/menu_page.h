@@ -80,7 +80,7 @@ class MenuPage {
   bool opened() const { return opened_; }
   int current_menu() const { return menu_; }
   MenuRecord record() { return MenuAt(working_, menu_); }
-  ConstBytes working_copy() const { return working_; }
+  MenuRecord working_menu(int menu) { return MenuAt(working_, menu); }
   bool separate_files() const { return separate_files_; }
 
  private:

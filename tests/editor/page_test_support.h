@@ -1,0 +1,47 @@
+// Shared set-up of the editor page tests: a new design with the built-in default texts, an
+// editor session over them, and a message sink that records what it was asked.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/message.h"
+#include "editor/editor_session.h"
+#include "model/defaults.h"
+#include "model/design.h"
+#include "shell/terminal_texts.h"
+#include "shell/text_loader.h"
+
+namespace q700::editor::test {
+
+class RecordingSink : public MessageSink {
+ public:
+  Answer Show(const Message& message) override {
+    shown.push_back(message);
+    return answer;
+  }
+
+  std::vector<Message> shown;
+  Answer answer = Answer::kOk;
+};
+
+class PageTest : public testing::Test {
+ protected:
+  PageTest() {
+    RefillTerminalTexts(texts_, defaults_);
+    ResetDesign(design_, defaults_);
+    session_.BeginSheet();
+  }
+
+  std::string Text(int set, int line) { return SlotText(TextSlot(design_, set, line)); }
+  std::string Row(const StagingRow& row) { return SlotText(ConstBytes(row.data(), row.size())); }
+
+  TextLoader texts_;
+  DefaultTerminalTexts defaults_;
+  Design design_;
+  EditorSession session_{texts_, defaults_};
+};
+
+}  // namespace q700::editor::test

@@ -3,6 +3,7 @@
 // block; OK puts the copy back over the working copy, Cancel drops it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include "editor/list_texts.h"
 #include "editor/prompt_import.h"
+#include "model/project_file.h"
 #include "model/settings_block.h"
 
 namespace q700::editor {
@@ -50,14 +51,6 @@ Message InvalidValueMessage() {
   Message message;
   message.caption_id = 1122;
   message.text_id = 1148;
-  message.icon = Icon::kWarning;
-  return message;
-}
-
-Message FormatMismatchMessage() {
-  Message message;
-  message.caption_id = 1121;
-  message.text_id = 1171;
   message.icon = Icon::kWarning;
   return message;
 }

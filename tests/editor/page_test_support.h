@@ -1,13 +1,11 @@
-// Shared set-up of the editor page tests: a new design with the built-in default texts, an
-// editor session over them, and a message sink that records what it was asked.
+// Shared set-up of the editor page tests: a new design with the built-in default texts and an
+// editor session over them.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "base/message.h"
 #include "editor/editor_session.h"
 #include "model/defaults.h"
 #include "model/design.h"
@@ -15,17 +13,6 @@
 #include "shell/text_loader.h"
 
 namespace q700::editor::test {
-
-class RecordingSink : public MessageSink {
- public:
-  Answer Show(const Message& message) override {
-    shown.push_back(message);
-    return answer;
-  }
-
-  std::vector<Message> shown;
-  Answer answer = Answer::kOk;
-};
 
 class PageTest : public testing::Test {
  protected:

@@ -12,6 +12,7 @@
 #include "editor/startup_page.h"
 #include "model/settings_block.h"
 #include "page_test_support.h"
+#include "support/recording_sink.h"
 
 namespace q700::editor {
 namespace {
@@ -56,7 +57,7 @@ class SettingsOwnershipTest : public test::PageTest {
     return written;
   }
 
-  test::RecordingSink sink_;
+  q700::test::RecordingSink sink_;
 };
 
 TEST_F(SettingsOwnershipTest, MenuPageWritesByteFour) {

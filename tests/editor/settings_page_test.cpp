@@ -7,6 +7,7 @@
 #include "editor/startup_page.h"
 #include "model/settings_block.h"
 #include "page_test_support.h"
+#include "support/recording_sink.h"
 
 namespace q700::editor {
 namespace {
@@ -19,7 +20,7 @@ constexpr int kDownloadSet = 15;
 class SettingsPageTest : public test::PageTest {
  protected:
   SettingsPage page_{session_, design_};
-  test::RecordingSink sink_;
+  q700::test::RecordingSink sink_;
 };
 
 TEST_F(SettingsPageTest, ListsOfThePage) {
@@ -40,10 +41,10 @@ TEST_F(SettingsPageTest, BluetoothWarningCancelledChangesNothing) {
   const DefaultTerminalTexts defaults_before = defaults_;
   sink_.answer = Answer::kCancel;
   const PortView view = page_.SelectUploadPort(4, sink_);
-  ASSERT_EQ(sink_.shown.size(), 1u);
-  EXPECT_EQ(sink_.shown[0].text_id, 1149);
-  EXPECT_EQ(sink_.shown[0].caption_id, 1122);
-  EXPECT_EQ(sink_.shown[0].buttons, Buttons::kOkCancel);
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].text_id, 1149);
+  EXPECT_EQ(sink_.messages[0].caption_id, 1122);
+  EXPECT_EQ(sink_.messages[0].buttons, Buttons::kOkCancel);
   EXPECT_EQ(view.upload_port, 0);
   EXPECT_EQ(page_.working_copy()[kUploadPort], 0);
   EXPECT_EQ(session_.port_flags, 0);
@@ -60,7 +61,7 @@ TEST_F(SettingsPageTest, UploadPortLinesInTheSmallFont) {
   EXPECT_EQ(session_.port_flags, kUploadIsBluetooth);
 
   page_.SelectUploadPort(1, sink_);  // IrDA: no question
-  EXPECT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.messages.size(), 1u);
   EXPECT_EQ(Text(kUploadSet, 4), "3. Modem        ");
   EXPECT_EQ(defaults_.Get(805), "3. Modem        ");
   EXPECT_EQ(session_.port_flags, 0);
@@ -68,8 +69,8 @@ TEST_F(SettingsPageTest, UploadPortLinesInTheSmallFont) {
   // Straight from Bluetooth SPP to the acoustic coupler also puts the modem text back.
   page_.SelectUploadPort(4, sink_);
   page_.SelectUploadPort(3, sink_);
-  ASSERT_EQ(sink_.shown.size(), 3u);
-  EXPECT_EQ(sink_.shown[2].text_id, 1147);
+  ASSERT_EQ(sink_.messages.size(), 3u);
+  EXPECT_EQ(sink_.messages[2].text_id, 1147);
   EXPECT_EQ(Text(kUploadSet, 4), "3. Modem        ");
   EXPECT_EQ(session_.port_flags, 0);
   page_.Apply();
@@ -133,7 +134,7 @@ TEST_F(SettingsPageTest, ModemPortsEnableTheirControls) {
   EXPECT_TRUE(ports.download_phone_enabled);
   EXPECT_TRUE(ports.modem_speed_enabled);
   EXPECT_FALSE(ports.baud_rate_enabled);
-  EXPECT_TRUE(sink_.shown.empty());
+  EXPECT_TRUE(sink_.messages.empty());
 
   // Cancel in a warning still reports the controls of the ports kept.
   sink_.answer = Answer::kCancel;

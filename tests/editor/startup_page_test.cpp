@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/lookup_record.h"
+#include "model/project_file.h"
 #include "model/settings_block.h"
 #include "page_test_support.h"
 #include "support/temp_dir.h"
@@ -16,12 +17,9 @@ namespace {
 
 using namespace settings_offset;
 
-// A design as a project file: its blocks in order and the zero trailer.
-std::string ProjectFileBytes(Design& design) {
-  std::string bytes;
-  for (Bytes block : DesignBlocks(design)) bytes.append(AsChars(block));
-  bytes.append(kTrailerSize, '\0');
-  return bytes;
+std::string FileOf(const Design& design) {
+  const ProjectFileBytes bytes = ProjectFileContents(design);
+  return std::string(AsChars(bytes));
 }
 
 class StartupPageTest : public test::PageTest {
@@ -201,7 +199,7 @@ TEST_F(StartupPageTest, ImportRefusesAForeignFile) {
   page_.Open();
   const StagingTable before = page_.staging();
   Design other = design_;
-  std::string bytes = ProjectFileBytes(other);
+  std::string bytes = FileOf(other);
   bytes[8] = '5';  // "Q700RU005"
   const StartupImport result = page_.Import(dir_.Write("other.TPX", bytes));
   EXPECT_FALSE(result.imported);
@@ -229,7 +227,7 @@ TEST_F(StartupPageTest, ImportTakesTheTextsAndTheFontOfTheFile) {
   other.settings[kStartTarget] = 1;
   page_.Open();
   page_.SelectGroup(9);
-  const StartupImport result = page_.Import(dir_.Write("other.TPX", ProjectFileBytes(other)));
+  const StartupImport result = page_.Import(dir_.Write("other.TPX", FileOf(other)));
   ASSERT_TRUE(result.imported);
   ASSERT_TRUE(result.view);
   EXPECT_TRUE(result.view->large_font.checked);
@@ -253,7 +251,7 @@ TEST_F(StartupPageTest, ImportOfARevisionOneFileTakesDefaultExtraTexts) {
   SetSlotText(ExtraMenuText(design_.settings, 3), "2.Scanner");
   page_.Open();
   SetSlotText(Bytes(page_.staging_row(25, 5)), "2.Scan edited");
-  ASSERT_TRUE(page_.Import(dir_.Write("old.TPX", ProjectFileBytes(other))).imported);
+  ASSERT_TRUE(page_.Import(dir_.Write("old.TPX", FileOf(other))).imported);
   EXPECT_EQ(Row(page_.staging_row(6, 6)), "7.Buzzer    ");    // large-font default
   EXPECT_EQ(Row(page_.staging_row(25, 4)), "1.Key Click ");   // was empty in the design
   EXPECT_EQ(Row(page_.staging_row(25, 5)), "2.Scan edited");  // kept
@@ -263,7 +261,7 @@ TEST_F(StartupPageTest, ImportOfAShortFileKeepsTheRowsItDoesNotReach) {
   Design other = design_;
   SetSlotText(TextSlot(other, 7, 0), "Erfassen");
   SetSlotText(TextSlot(other, 31, 0), "Laden");
-  std::string bytes = ProjectFileBytes(other);
+  std::string bytes = FileOf(other);
   bytes.resize(kFileTextOffset + TextSetOffset(31) + 8);  // ends inside set 31's first slot
   page_.Open();
   ASSERT_TRUE(page_.Import(dir_.Write("short.TPX", bytes)).imported);

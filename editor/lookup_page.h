@@ -14,6 +14,7 @@
 #include "editor/edit_text.h"
 #include "editor/editor_session.h"
 #include "editor/form_detail.h"
+#include "editor/pickers.h"
 #include "model/design.h"
 #include "model/lookup_record.h"
 
@@ -28,8 +29,8 @@ struct LookupPageLists {
 // The colour of the note about delimiters (1027): red while the lookup is fixed-length, the
 // system's grey-text colour while it is delimited.
 enum class NoteColour { kRed, kGreyText };
-inline constexpr uint8_t kNoteRed[3] = {200, 20, 30};
-inline constexpr uint8_t kNoteGreyFallback[3] = {128, 128, 128};  // when the system has none
+inline constexpr Rgb kNoteRed = {200, 20, 30};
+inline constexpr Rgb kNoteGreyFallback = {128, 128, 128};  // when the system has none
 
 // The three controls of a field row.
 struct LookupRowState {

@@ -32,6 +32,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddSetCommand(app, ctx);
   AddConvertCommand(app, ctx);
   AddImageCommand(app, ctx);
+  AddSimulateCommand(app, ctx);
   AddFieldsCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());

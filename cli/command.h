@@ -32,5 +32,6 @@ void AddGetCommand(CLI::App& app, Context& ctx);
 void AddSetCommand(CLI::App& app, Context& ctx);
 void AddConvertCommand(CLI::App& app, Context& ctx);
 void AddImageCommand(CLI::App& app, Context& ctx);
+void AddSimulateCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

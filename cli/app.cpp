@@ -34,6 +34,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddImageCommand(app, ctx);
   AddSimulateCommand(app, ctx);
   AddFieldsCommand(app, ctx);
+  AddPortsCommand(app, ctx);
+  AddPrefsCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program name

@@ -33,5 +33,7 @@ void AddSetCommand(CLI::App& app, Context& ctx);
 void AddConvertCommand(CLI::App& app, Context& ctx);
 void AddImageCommand(CLI::App& app, Context& ctx);
 void AddSimulateCommand(CLI::App& app, Context& ctx);
+void AddPortsCommand(CLI::App& app, Context& ctx);
+void AddPrefsCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

@@ -1,0 +1,28 @@
+// tpq700 ports: lists the serial ports with their labels and kinds, the preferred one marked.
+#include <ostream>
+
+#include "cli/command.h"
+#include "cli/link_options.h"
+
+namespace q700::cli {
+
+void AddPortsCommand(CLI::App& app, Context& ctx) {
+  auto* cmd = app.add_subcommand(
+      "ports",
+      "List the serial ports: position, label, kind and device path; '*' marks the port the "
+      "preferences choose");
+  cmd->callback([&ctx] {
+    Preferences prefs;
+    ReadPreferences(prefs, DefaultPreferencesPath());
+    const std::unique_ptr<PortSystem> ports = MakeSystemPorts();
+    const int count = PrintPorts(ctx.out, *ports, prefs);
+    if (count == 0) {
+      ctx.err << "tpq700: " << ctx.texts.Load(1049, Slot::kMessage) << "\n";
+    } else if (prefs.port_index < 0 || prefs.port_index >= count) {
+      ctx.err << "tpq700: the preferences' port index " << prefs.port_index
+              << " names no port; choose one with 'tpq700 prefs --port NAME'\n";
+    }
+  });
+}
+
+}  // namespace q700::cli

@@ -23,6 +23,7 @@ struct MemoryPortPair::State {
     std::function<void()> on_receive;
     uint32_t latency_ms = 0;
     bool write_stalled = false;
+    bool refuse_settings = false;
   };
 
   Clock& clock;
@@ -48,6 +49,7 @@ class MemoryPortPair::End final : public SerialPort {
   }
 
   bool ApplySettings(const LineSettings& settings) override {
+    if (Me().refuse_settings) return false;
     Me().settings = settings;
     state_->Log(side_, PortEvent::Kind::kApply);
     return true;
@@ -152,6 +154,14 @@ void MemoryPortPair::SetLatency(int side, uint32_t ms) { state_->sides[side].lat
 
 void MemoryPortPair::SetWriteStalled(int side, bool stalled) {
   state_->sides[side].write_stalled = stalled;
+}
+
+}  // namespace q700
+
+namespace q700 {
+
+void MemoryPortPair::SetRefuseSettings(int side, bool refuse) {
+  state_->sides[side].refuse_settings = refuse;
 }
 
 }  // namespace q700

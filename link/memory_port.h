@@ -49,6 +49,8 @@ class MemoryPortPair {
   void SetLatency(int side, uint32_t ms);
   // Writes of `side` take their whole time and move nothing, as on a blocked line.
   void SetWriteStalled(int side, bool stalled);
+  // `side` refuses line settings, as a driver refuses a speed it does not have.
+  void SetRefuseSettings(int side, bool refuse);
 
  private:
   struct State;

@@ -9,8 +9,7 @@ namespace q700::cli {
 void AddPortsCommand(CLI::App& app, Context& ctx) {
   auto* cmd = app.add_subcommand(
       "ports",
-      "List the serial ports: position, label, kind and device path; '*' marks the port the "
-      "preferences choose");
+      "List the serial ports with their labels and kinds; '*' marks the preferences' port");
   cmd->callback([&ctx] {
     Preferences prefs;
     ReadPreferences(prefs, DefaultPreferencesPath());

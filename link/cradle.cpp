@@ -17,6 +17,7 @@ void Send(Link& link, uint8_t byte) { LinkWrite(link, ConstBytes(&byte, 1)); }
 }  // namespace
 
 bool ProbeCradle(Link& link, uint32_t baud, uint32_t* pause_ms) {
+  if (link.port == nullptr) return false;
   SerialPort& port = *link.port;
   link.line.baud_rate = baud;
   ControlMode(link.line);

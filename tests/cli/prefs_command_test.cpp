@@ -7,12 +7,14 @@
 #include "cli/app.h"
 #include "cli/link_options.h"
 #include "support/fake_ports.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 
 namespace q700::cli {
 namespace {
 
-using q700::testing::ScopedEnv;
-using q700::testing::TempFolder;
+using q700::test::ScopedEnv;
+using q700::test::TempDir;
 
 struct Result {
   int status;
@@ -26,15 +28,8 @@ Result RunTool(std::vector<std::string> args) {
   return {status, out.str(), err.str()};
 }
 
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(PrefsCommand, ShowsChangesAndWritesThePreferences) {
-  TempFolder app_data;
+  TempDir app_data;
   ScopedEnv env("APPDATA", app_data.path().string());
   const auto file = PreferencesFileIn(app_data.path());
 
@@ -46,7 +41,7 @@ TEST(PrefsCommand, ShowsChangesAndWritesThePreferences) {
 
   r = RunTool({"prefs", "--via", "serial-spp", "--receive-via", "IrDA", "--baud", "19200"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_EQ(Slurp(file), "Unknow\r2\r1\r1\r3\r0\r0\r0\r1\r");
+  EXPECT_EQ(test::ReadFileBytes(file), "Unknow\r2\r1\r1\r3\r0\r0\r0\r1\r");
   EXPECT_NE(r.out.find("Serial-SPP"), std::string::npos);
   EXPECT_NE(r.out.find("19200 bps"), std::string::npos);
 
@@ -54,7 +49,7 @@ TEST(PrefsCommand, ShowsChangesAndWritesThePreferences) {
   std::ofstream(file, std::ios::binary) << "C:\\a.TPX\r0\r0\r3\r0\r1\r1\rDeutsch\r0\rC:\\a.TPX\r";
   r = RunTool({"prefs", "--baud", "9600"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_EQ(Slurp(file), "C:\\a.TPX\r0\r0\r3\r4\r1\r1\rDeutsch\r0\rC:\\a.TPX\r");
+  EXPECT_EQ(test::ReadFileBytes(file), "C:\\a.TPX\r0\r0\r3\r4\r1\r1\rDeutsch\r0\rC:\\a.TPX\r");
 
   // A port that is not in the list, or a bad value, changes nothing.
   r = RunTool({"prefs", "--port", "NO-SUCH-PORT"});
@@ -62,17 +57,17 @@ TEST(PrefsCommand, ShowsChangesAndWritesThePreferences) {
   EXPECT_NE(r.err.find("NO-SUCH-PORT"), std::string::npos);
   r = RunTool({"prefs", "--baud", "4800"});
   EXPECT_EQ(r.status, kExitUsage);
-  EXPECT_EQ(Slurp(file), "C:\\a.TPX\r0\r0\r3\r4\r1\r1\rDeutsch\r0\rC:\\a.TPX\r");
+  EXPECT_EQ(test::ReadFileBytes(file), "C:\\a.TPX\r0\r0\r3\r4\r1\r1\rDeutsch\r0\rC:\\a.TPX\r");
 }
 
 TEST(PrefsCommand, LinkOptionsOverrideThePreferencesForOneRun) {
-  TempFolder app_data;
+  TempDir app_data;
   ScopedEnv env("APPDATA", app_data.path().string());
   std::ostringstream out, err;
   Context ctx(out, err);
   LinkOptions options{"/dev/pts/9", "irda", "38400"};
   auto session = StartLinkSession(ctx, options, Connection::kReceive,
-                                  std::make_unique<q700::testing::FakePortSystem>());
+                                  std::make_unique<q700::test::FakePortSystem>());
   ASSERT_NE(session, nullptr);
   EXPECT_EQ(session->prefs.receive_via, kViaIrda);
   EXPECT_EQ(session->prefs.download_via, kViaCradleIr);
@@ -86,7 +81,7 @@ TEST(PrefsCommand, LinkOptionsOverrideThePreferencesForOneRun) {
 }
 
 TEST(PortsCommand, ListsPortsAndMarksThePreferredOne) {
-  q700::testing::FakePortSystem ports;
+  q700::test::FakePortSystem ports;
   ports.entries = {
       {"\\Device\\Serial0", "COM1"}, {"\\Device\\BthModem1", "COM5"}, {"\\Device\\VCP0", "COM7"}};
   Preferences prefs;

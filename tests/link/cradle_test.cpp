@@ -7,12 +7,13 @@
 #include "link/link.h"
 #include "link/memory_port.h"
 #include "support/fake_ports.h"
+#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
 
-using testing::FakePortSystem;
-using testing::RecordingSink;
+using test::FakePortSystem;
+using test::RecordingSink;
 
 // A cradle whose transceiver echoes the probe in control mode at one speed only.
 struct CradleTest : ::testing::Test {
@@ -65,7 +66,7 @@ TEST_F(CradleTest, CommandsTheSpeedOfThePreferencesAtTheSpeedThatAnswered) {
   prefs.baud_rate = 2;
   const uint64_t start = clock.NowMs();
   ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, true));
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
 
   const std::vector<Sent> sent = SentBytes();
   ASSERT_EQ(sent.size(), 6u);
@@ -134,10 +135,10 @@ TEST_F(CradleTest, SpeedIndexPastTheTableRepeatsTheCommandByteAndKeepsTheSpeed) 
 TEST_F(CradleTest, NoEchoOrAWrongOneFailsTheConnection) {
   echo_byte = 0x0E;
   EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, true));
-  ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].caption_id, 1121);
-  EXPECT_EQ(sink.shown[0].text_id, 1167);
-  EXPECT_EQ(sink.shown[0].icon, Icon::kWarning);
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].caption_id, 1121);
+  EXPECT_EQ(sink.messages[0].text_id, 1167);
+  EXPECT_EQ(sink.messages[0].icon, Icon::kWarning);
   EXPECT_FALSE(line.IsOpen(0));
   // All five speeds were probed, and nothing but probes went out.
   const std::vector<Sent> sent = SentBytes();
@@ -148,9 +149,9 @@ TEST_F(CradleTest, NoEchoOrAWrongOneFailsTheConnection) {
   echo_baud = 1200;
   echo_byte = kCradleProbe;
   EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, true));
-  ASSERT_EQ(sink.shown.size(), 2u);
-  EXPECT_EQ(sink.shown[1].text_id, 1163);
-  EXPECT_EQ(sink.shown[1].icon, Icon::kWarning);
+  ASSERT_EQ(sink.messages.size(), 2u);
+  EXPECT_EQ(sink.messages[1].text_id, 1163);
+  EXPECT_EQ(sink.messages[1].icon, Icon::kWarning);
 }
 
 }  // namespace

@@ -7,12 +7,13 @@
 
 #include "link/memory_port.h"
 #include "support/fake_ports.h"
+#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
 
-using testing::FakePortSystem;
-using testing::RecordingSink;
+using test::FakePortSystem;
+using test::RecordingSink;
 
 struct LinkTest : ::testing::Test {
   LinkTest() : line(clock), link(ports, clock, sink, prefs) {
@@ -145,7 +146,7 @@ TEST_F(LinkTest, ConnectionTypesSetTheLineAndTheRecordLivesOn) {
   EXPECT_EQ(line.Settings(0).rts, RtsControl::kDisable);
   EXPECT_EQ(line.Settings(0).dtr, DtrControl::kDisable);
   EXPECT_EQ(line.Settings(0).baud_rate, 9600u);
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(LinkTest, FailuresTellTheUserByConnectionKind) {
@@ -156,31 +157,31 @@ TEST_F(LinkTest, FailuresTellTheUserByConnectionKind) {
   const size_t opens = ports.opened.size();
   EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, false));
   EXPECT_EQ(ports.opened.size(), opens);
-  ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].caption_id, 1121);
-  EXPECT_EQ(sink.shown[0].text_id, 1162);
-  EXPECT_EQ(sink.shown[0].icon, Icon::kWarning);
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].caption_id, 1121);
+  EXPECT_EQ(sink.messages[0].text_id, 1162);
+  EXPECT_EQ(sink.messages[0].icon, Icon::kWarning);
   EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.shown[1].text_id, 1162);
-  EXPECT_EQ(sink.shown[1].icon, Icon::kNone);
+  EXPECT_EQ(sink.messages[1].text_id, 1162);
+  EXPECT_EQ(sink.messages[1].icon, Icon::kNone);
 
   // The port is busy elsewhere.
   prefs.port_index = 1;
   auto other = line.Open(0);
   EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.shown.size(), 3u);
+  EXPECT_EQ(sink.messages.size(), 3u);
   other.reset();
 
   // The port refuses the settings: told in a download, silent in a receive; closed either way.
   line.SetRefuseSettings(0, true);
   EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, false));
-  ASSERT_EQ(sink.shown.size(), 4u);
-  EXPECT_EQ(sink.shown[3].caption_id, 1121);
-  EXPECT_EQ(sink.shown[3].text_id, 1169);
-  EXPECT_EQ(sink.shown[3].icon, Icon::kWarning);
+  ASSERT_EQ(sink.messages.size(), 4u);
+  EXPECT_EQ(sink.messages[3].caption_id, 1121);
+  EXPECT_EQ(sink.messages[3].text_id, 1169);
+  EXPECT_EQ(sink.messages[3].icon, Icon::kWarning);
   EXPECT_FALSE(line.IsOpen(0));
   EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.shown.size(), 4u);
+  EXPECT_EQ(sink.messages.size(), 4u);
   EXPECT_FALSE(line.IsOpen(0));
   EXPECT_EQ(link.port, nullptr);
 }

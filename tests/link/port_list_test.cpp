@@ -9,7 +9,7 @@
 namespace q700 {
 namespace {
 
-using testing::FakePortSystem;
+using test::FakePortSystem;
 
 FakePortSystem ThreePorts() {
   FakePortSystem ports;

@@ -7,13 +7,13 @@
 
 #include "link/posix/port_posix.h"
 #include "shell/preferences.h"
-#include "support/fake_ports.h"
+#include "support/temp_dir.h"
 
 namespace q700 {
 namespace {
 
 TEST(PosixPortList, ListsRealDevicesInNaturalOrderWithTheirKinds) {
-  testing::TempFolder root;
+  test::TempDir root;
   const auto sys = root.path() / "sys";
   const auto dev = root.path() / "dev";
   std::filesystem::create_directories(dev);

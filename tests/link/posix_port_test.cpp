@@ -17,7 +17,7 @@
 
 #include "link/link.h"
 #include "link/posix/port_posix.h"
-#include "support/fake_ports.h"
+#include "support/recording_sink.h"
 
 extern char** environ;
 
@@ -185,7 +185,7 @@ TEST_F(PosixPortTest, ReadsWaitTheirTimeWithAnIdleProcessor) {
   // The link's reply wait on a silent line: 2 s by the clock, and almost no processor time.
   a_.reset();
   PosixPortSystem ports;
-  testing::RecordingSink sink;
+  test::RecordingSink sink;
   Preferences prefs;
   prefs.download_via = kViaSerialSpp;
   Link link(ports, SystemClock(), sink, prefs);
@@ -206,7 +206,7 @@ TEST_F(PosixPortTest, ReadsWaitTheirTimeWithAnIdleProcessor) {
   EXPECT_EQ(link.ReplyText(), "Q700RU004");
   EXPECT_EQ(ReadSome(*b_, 7), "ZENTAK\r");
   CloseLinkPort(link, true);
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(PosixPortTest, OpensExclusivelyAndOnlyTerminals) {

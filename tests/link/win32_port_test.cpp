@@ -13,7 +13,7 @@
 
 #include "link/link.h"
 #include "link/win32/port_win32.h"
-#include "support/fake_ports.h"
+#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
@@ -62,7 +62,7 @@ TEST_F(Win32PortTest, TheRegistryListShowsTheDeclaredPort) {
 }
 
 TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
-  testing::RecordingSink sink;
+  test::RecordingSink sink;
   Preferences prefs;
   prefs.download_via = kViaSerialSpp;
   prefs.baud_rate = 0;
@@ -115,12 +115,12 @@ TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
   SendCommand(link, "BYE\r");
   EXPECT_EQ(link.ReplyText(), "R:BYE");
   CloseLinkPort(link, true);
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(Win32PortTest, TheCradleSetUpRunsOnTheComPort) {
   // The far end echoes the probe at any speed, so the first probe (9600 bit/s) answers.
-  testing::RecordingSink sink;
+  test::RecordingSink sink;
   Preferences prefs;
   prefs.receive_via = kViaCradleIr;
   prefs.baud_rate = 1;
@@ -131,7 +131,7 @@ TEST_F(Win32PortTest, TheCradleSetUpRunsOnTheComPort) {
   const auto took = SteadyClock::now() - start;
   EXPECT_GE(took, Ms(2000));  // nine pauses of 200 ms and the first wait
   EXPECT_LT(took, Ms(4000));
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.messages.empty());
 
   LineSettings line;
   ASSERT_TRUE(link.port->ReadSettings(&line));

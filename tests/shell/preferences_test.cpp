@@ -4,22 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
-#include "support/fake_ports.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 
 namespace q700 {
 namespace {
 
-using testing::ScopedEnv;
-using testing::TempFolder;
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using test::ScopedEnv;
+using test::TempDir;
 
 void Put(const std::filesystem::path& path, const std::string& text) {
   std::filesystem::create_directories(path.parent_path());
@@ -39,7 +32,7 @@ void ExpectDefaultsBesidesLanguage(const Preferences& p) {
 }
 
 TEST(Preferences, FreshUserGetsDefaultsAndTheFolder) {
-  TempFolder app_data;
+  TempDir app_data;
   const auto file = PreferencesFileIn(app_data.path());
   Preferences prefs;
   prefs.download_via = 2;
@@ -58,7 +51,7 @@ TEST(Preferences, FreshUserGetsDefaultsAndTheFolder) {
 }
 
 TEST(Preferences, WritesEveryFieldWithALoneCarriageReturn) {
-  TempFolder app_data;
+  TempDir app_data;
   const auto file = PreferencesFileIn(app_data.path());
   Preferences prefs;
   prefs.last_file = "C:\\Work\\Stock.TPX";
@@ -73,7 +66,7 @@ TEST(Preferences, WritesEveryFieldWithALoneCarriageReturn) {
   prefs.recent = {"C:\\Work\\Stock.TPX", "", "D:\\b.TPX"};
   ASSERT_TRUE(WritePreferences(prefs, file));
   EXPECT_EQ(
-      Slurp(file),
+      test::ReadFileBytes(file),
       "C:\\Work\\Stock.TPX\r2\r1\r12\r3\r1\r0\rDeutsch\r-1\rC:\\Work\\Stock.TPX\rD:\\b.TPX\r");
 
   Preferences back;
@@ -153,7 +146,7 @@ TEST(Preferences, ReadingIsTolerant) {
 }
 
 TEST(Preferences, LargestFileReadsBackWholeAndOversizedFilesAreCutSafely) {
-  TempFolder app_data;
+  TempDir app_data;
   const auto file = PreferencesFileIn(app_data.path());
   Preferences prefs;
   prefs.last_file = std::string(255, 'a');
@@ -180,7 +173,7 @@ TEST(Preferences, LargestFileReadsBackWholeAndOversizedFilesAreCutSafely) {
 }
 
 TEST(Preferences, WriteFailsWhereNoFolderCanBeMade) {
-  TempFolder app_data;
+  TempDir app_data;
   // A file stands where the folder should be.
   std::ofstream(app_data.path() / "MIRDANTO") << "not a folder";
   std::string error;

@@ -1,17 +1,13 @@
-// Test doubles of the link's surroundings: a port list of given entries whose ports are ends of
-// an in-memory line, a message sink that records, and an environment variable set for one test.
+// A port list of given entries for tests, whose ports are end 0 of an in-memory line.
 #pragma once
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "base/message.h"
 #include "link/memory_port.h"
 #include "link/port_list.h"
 
-namespace q700::testing {
+namespace q700::test {
 
 class FakePortSystem final : public PortSystem {
  public:
@@ -41,37 +37,4 @@ class FakePortSystem final : public PortSystem {
   }
 };
 
-class RecordingSink final : public MessageSink {
- public:
-  std::vector<Message> shown;
-  Answer Show(const Message& message) override {
-    shown.push_back(message);
-    return Answer::kOk;
-  }
-};
-
-// Sets (or, with nullopt, removes) an environment variable until the end of the scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, std::optional<std::string> value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
-
-// A fresh empty folder under the system's temporary folder, removed at the end of the scope.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-}  // namespace q700::testing
+}  // namespace q700::test

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "editor/editor_session.h"
 #include "model/design.h"
@@ -28,7 +29,16 @@ struct EditorSheetContext {
   std::function<void()> mark_modified;
 };
 
+// The sheet's caption: "Генератор Приложений - [ " and the file name or "New file", then " ]";
+// the prefix and "New file" come from the language when one is active.
+std::wstring EditorCaption(TextLoader& texts, const std::filesystem::path& file_name);
+
 // Runs the sheet modally over `owner`, first page selected; returns true when it closed with OK.
 bool OpenEditor(HWND owner, EditorSheetContext& context);
+
+// The same, calling `on_created` with the sheet's window once it exists and before it runs, so
+// that in-process tests can drive the modal sheet.
+bool OpenEditor(HWND owner, EditorSheetContext& context,
+                const std::function<void(HWND sheet)>& on_created);
 
 }  // namespace q700::win32

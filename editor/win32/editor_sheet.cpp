@@ -1,0 +1,114 @@
+// The editor sheet: the page table, the caption and the modal property sheet.
+#include "editor/win32/editor_sheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/win32/dialog_handler.h"
+#include "editor/win32/sheet_page.h"
+#include "shell/win32/text_convert.h"
+
+namespace q700::win32 {
+namespace {
+
+// The pages in tab order.
+constexpr SheetPageType kPages[] = {
+    {L"FORMDLG", 51, "Form", CreateFormPage},
+};
+
+constexpr int kCaptionPrefixId = 2;
+constexpr int kNewFileId = 3;
+constexpr char kCaptionPrefix[] = "Генератор Приложений";
+constexpr char kNewFile[] = "New file";
+
+// A language label as it is shown, or the built-in UTF-8 text.
+std::wstring LabelOr(TextLoader& texts, int language_id, const char* built_in) {
+  const std::string_view label = texts.Label(language_id);
+  return label.empty() ? FromUtf8(built_in) : FromAnsi(label);
+}
+
+// The sheet being created: its property-sheet callback has no user data of its own.
+thread_local const std::function<void(HWND)>* opening_hook = nullptr;
+
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED && opening_hook != nullptr && *opening_hook) {
+    (*opening_hook)(sheet);
+  }
+  return 0;
+}
+
+void InitCommonControlsOnce() {
+  static const bool done = [] {
+    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    return InitCommonControlsEx(&init) != FALSE;
+  }();
+  (void)done;
+}
+
+}  // namespace
+
+std::wstring EditorCaption(TextLoader& texts, const std::filesystem::path& file_name) {
+  std::wstring caption = LabelOr(texts, kCaptionPrefixId, kCaptionPrefix);
+  caption += L" - [ ";
+  const std::wstring name = file_name.wstring();
+  caption += name.empty() || name == L"Unknow" ? LabelOr(texts, kNewFileId, kNewFile) : name;
+  caption += L" ]";
+  return caption;
+}
+
+bool OpenEditor(HWND owner, EditorSheetContext& context) { return OpenEditor(owner, context, {}); }
+
+bool OpenEditor(HWND owner, EditorSheetContext& context,
+                const std::function<void(HWND sheet)>& on_created) {
+  InitCommonControlsOnce();
+  context.session.BeginSheet();
+
+  SheetRun run;
+  std::vector<std::unique_ptr<SheetPage>> handlers;
+  std::vector<std::wstring> titles;
+  handlers.reserve(std::size(kPages));
+  titles.reserve(std::size(kPages));
+  for (const SheetPageType& type : kPages) {
+    handlers.push_back(type.create(context));
+    handlers.back()->set_run(&run);
+    titles.push_back(LabelOr(context.texts, type.title_id, type.title));
+  }
+  std::vector<PROPSHEETPAGEW> pages(std::size(kPages));
+  for (size_t i = 0; i < pages.size(); ++i) {
+    PROPSHEETPAGEW& page = pages[i];
+    page.dwSize = sizeof(page);
+    page.dwFlags = PSP_USETITLE;
+    page.hInstance = ResourceModule();
+    page.pszTemplate = kPages[i].template_name;
+    page.pfnDlgProc = PropertyPageProc;
+    page.pszTitle = titles[i].c_str();
+    page.lParam = reinterpret_cast<LPARAM>(handlers[i].get());
+  }
+
+  const std::wstring caption = EditorCaption(context.texts, context.file_name);
+  PROPSHEETHEADERW header = {};
+  header.dwSize = sizeof(header);
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP | PSH_USECALLBACK;
+  header.hwndParent = owner;
+  header.hInstance = ResourceModule();
+  header.pszCaption = caption.c_str();
+  header.nPages = static_cast<UINT>(pages.size());
+  header.nStartPage = 0;
+  header.ppsp = pages.data();
+  header.pfnCallback = SheetCallback;
+
+  const std::function<void(HWND)>* outer_hook = opening_hook;
+  opening_hook = &on_created;
+  PropertySheetW(&header);
+  opening_hook = outer_hook;
+
+  if (run.applied && context.on_commit) context.on_commit();
+  return run.applied;
+}
+
+}  // namespace q700::win32

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Takes the pictures of the documentation: runs the GUI tests of the Windows build under Xvfb and
+# Wine with Q700_SCREENSHOT_DIR set, then turns the bitmaps they save into PNG files in docs/.
+# Needs the Windows build (cmake --preset windows && cmake --build --preset windows).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/windows
+tests=$build/tests/gui/gui_tests.exe
+if [ ! -f "$tests" ]; then
+  echo "screenshots.sh: $tests not found; build the windows preset first" >&2
+  exit 1
+fi
+scripts/wine-prefix.sh "$PWD/$build/wineprefix"
+shots=$(mktemp -d)
+trap 'rm -rf "$shots"' EXIT
+export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The folder as Wine sees it, worked out without starting Wine outside the virtual display.
+export Q700_SCREENSHOT_DIR="Z:${shots//\//\\}"
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$tests" --gtest_filter='Screenshots.*'
+mkdir -p docs
+for bmp in "$shots"/*.bmp; do
+  png=docs/$(basename "${bmp%.bmp}").png
+  convert "$bmp" "$png"
+  echo "wrote $png"
+done

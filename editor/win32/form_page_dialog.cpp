@@ -5,6 +5,7 @@
 #include "editor/form_labels.h"
 #include "editor/form_page.h"
 #include "editor/win32/controls.h"
+#include "editor/win32/form_detail_dialogs.h"
 #include "editor/win32/sheet_page.h"
 #include "resources/dialogs/form_ids.h"
 
@@ -73,7 +74,17 @@ class FormPageDialog : public SheetPage {
 
  private:
   void Click(int id) {
-    if (const LineControl c = LineControlOf(id); c.column == IDC_LINE_MORE) page_.PressMore(c.line);
+    if (id == IDC_FORM_TIME_STAMP) {
+      RunStampDialog(hwnd(), page_, context_.texts);
+    } else if (id == IDC_FORM_BRANCH) {
+      RunBranchDialog(hwnd(), page_, context_.texts);
+    } else if (const LineControl c = LineControlOf(id); c.column == IDC_LINE_MORE) {
+      if (page_.PressMore(c.line) == editor::FieldDialog::kLookupProperties) {
+        RunLookupPropertiesDialog(hwnd(), page_, context_.texts);
+      } else {
+        RunFieldPropertiesDialog(hwnd(), page_, context_.texts);
+      }
+    }
   }
 
   void Select(int id, int position) {

@@ -148,6 +148,33 @@ std::wstring MessageBoxText(HWND box) {
   return longest;
 }
 
+POINT CodeCentre(HWND grid, int columns, int code) {
+  RECT client;
+  GetClientRect(grid, &client);
+  const int width = client.right / (columns + 1);
+  const int height = client.bottom / 17;
+  return {(code / 16 + 1) * width + width / 2, (code % 16 + 1) * height + height / 2};
+}
+
+void ClickCode(HWND grid, int columns, int code) {
+  const POINT p = CodeCentre(grid, columns, code);
+  ClickAt(grid, p.x, p.y);
+}
+
+void ShowNow(HWND dialog) {
+  ShowWindow(dialog, SW_SHOWNORMAL);
+  RedrawWindow(dialog, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+  UpdateWindow(window);
+  HDC dc = GetDC(window);
+  const COLORREF color = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return color;
+}
+
 EditorTest::EditorTest() {
   RefillTerminalTexts(texts_, defaults_);
   ResetDesign(design_, defaults_);

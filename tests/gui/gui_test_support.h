@@ -66,6 +66,16 @@ bool Enabled(HWND dialog, int id);
 // A static or button text of a message box (the message).
 std::wstring MessageBoxText(HWND box);
 
+// Clicks the cell of `code` in a picker's grid of `columns` data columns (16 rows), the cells
+// being the grid's client area divided evenly, headers included.
+void ClickCode(HWND grid, int columns, int code);
+POINT CodeCentre(HWND grid, int columns, int code);
+
+// Shows a dialog that a script runs in before its modal loop showed it, and paints it now.
+void ShowNow(HWND dialog);
+// The colour of a pixel of a window as it is on the screen.
+COLORREF PixelAt(HWND window, int x, int y);
+
 // Saves a picture of the window into $Q700_SCREENSHOT_DIR/<name>.bmp when that is set.
 void SaveScreenshot(HWND window, const char* name);
 

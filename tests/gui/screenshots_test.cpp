@@ -32,15 +32,36 @@ class Screenshots : public EditorTest {
       form.lookup_column(i) = lines[i].lookup;
     }
     form.at(form_offset::kLookupFile) = 1;
+    form.record_action() = 6;  // save & output record
+    form.next_target() = 21;   // back to the error form
+    form.at(form_offset::kErrorTarget) = 3;
     form.line(form_offset::kPrefixFlag, 0) = 1;
     form.prefix(0)[0] = 'A';
     form.prefix(0)[1] = 15;  // F1
   }
 };
 
-TEST_F(Screenshots, FormPage) {
-  RunSheet([&](HWND sheet, HWND) {
+TEST_F(Screenshots, FormPageAndKeySequencePicker) {
+  RunSheet([&](HWND sheet, HWND page) {
     SaveScreenshot(sheet, "form-page");
+    driver_.Expect([&](HWND properties) {
+      driver_.Expect([&](HWND picker) {
+        HWND grid = GetDlgItem(picker, IDC_GRID);
+        RECT client;
+        GetClientRect(grid, &client);
+        const int cell_width = client.right / 17;
+        const int cell_height = client.bottom / 17;
+        // "Enter" is refused; "F2" (code 16) is added to the stored "A F1".
+        ClickAt(grid, (0 + 1) * cell_width + 2, (13 + 1) * cell_height + 2);
+        ClickAt(grid, (1 + 1) * cell_width + 2, (0 + 1) * cell_height + 2);
+        SaveScreenshot(picker, "key-sequence-picker");
+        Click(picker, IDCANCEL);
+      });
+      ClickAt(GetDlgItem(properties, IDC_FIELD_PREFIX_BOX), 4, 4);
+      SaveScreenshot(properties, "field-properties");
+      Click(properties, IDCANCEL);
+    });
+    Click(page, IDC_LINE_MORE + 1);
     PressCancel(sheet);
   });
 }

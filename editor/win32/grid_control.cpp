@@ -148,8 +148,6 @@ LRESULT CALLBACK GridProc(HWND grid, UINT message, WPARAM wparam, LPARAM lparam)
       if (code && model->on_pick) model->on_pick(*code);
       return 0;
     }
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
   }
   return DefWindowProcW(grid, message, wparam, lparam);
 }

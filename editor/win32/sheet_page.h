@@ -1,5 +1,7 @@
 // A page of the editor sheet: a dialog handler that also answers the sheet's notifications, and
-// the table entry through which the sheet creates it.
+// the table entry through which the sheet creates it. A page is added by writing its handler in
+// a file of its own, declaring its factory below and adding its entry to the table of
+// editor_sheet.cpp.
 #pragma once
 
 #include <windows.h>

@@ -47,6 +47,31 @@ TEST_F(FormPageTest, SheetShowsItsCaptionTitleAndOnlyOkAndCancel) {
     PressCancel(sheet);
   });
   EXPECT_EQ(caption, L"Генератор Приложений - [ C:\\Designs\\stock.TPX ]");
+
+  context_.file_name = L"Unknow";  // the name a design never saved may carry
+  RunSheet([&](HWND sheet, HWND) {
+    caption = WindowText(sheet);
+    PressCancel(sheet);
+  });
+  EXPECT_EQ(caption, L"Генератор Приложений - [ New file ]");
+}
+
+TEST_F(FormPageTest, SheetIsModalOverItsOwner) {
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  bool ran = false;
+  win32::OpenEditor(owner, context_, [&](HWND sheet) {
+    driver_.Drive(sheet, [&](HWND s) {
+      ran = true;
+      EXPECT_EQ(GetWindow(s, GW_OWNER), owner);
+      EXPECT_FALSE(IsWindowEnabled(owner));
+      PressOk(s);
+    });
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(commits_, 1);
+  DestroyWindow(owner);
 }
 
 TEST_F(FormPageTest, TypedValuesAreCorrectedAndCommittedOnOk) {
@@ -92,6 +117,17 @@ TEST_F(FormPageTest, CancelLeavesTheDesignAsItWas) {
     Choose(page, IDC_FORM_NAME, 4);
     Choose(page, IDC_LINE_TYPE + 1, kTypeLetter);
     PressCancel(sheet);
+  });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(commits_, 0);
+  EXPECT_TRUE(design_ == before);
+}
+
+TEST_F(FormPageTest, CloseBoxCancelsToo) {
+  const Design before = design_;
+  const bool ok = RunSheet([&](HWND sheet, HWND page) {
+    Choose(page, IDC_LINE_TYPE + 1, kTypeText);
+    SendMessageW(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
   EXPECT_FALSE(ok);
   EXPECT_EQ(commits_, 0);

@@ -7,10 +7,12 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/win32/dialog_handler.h"
 #include "editor/win32/sheet_page.h"
+#include "shell/win32/relabel.h"
 #include "shell/win32/text_convert.h"
 
 namespace q700::win32 {
@@ -33,12 +35,16 @@ std::wstring LabelOr(TextLoader& texts, int language_id, const char* built_in) {
 }
 
 // The sheet being created: its property-sheet callback has no user data of its own.
-thread_local const std::function<void(HWND)>* opening_hook = nullptr;
+struct SheetOpening {
+  TextLoader& texts;
+  const std::function<void(HWND)>& on_created;
+};
+thread_local SheetOpening* opening = nullptr;
 
 int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
-  if (message == PSCB_INITIALIZED && opening_hook != nullptr && *opening_hook) {
-    (*opening_hook)(sheet);
-  }
+  if (message != PSCB_INITIALIZED || opening == nullptr) return 0;
+  RelabelDialog(sheet, opening->texts, 0, {});  // OK and Cancel
+  if (opening->on_created) opening->on_created(sheet);
   return 0;
 }
 
@@ -102,10 +108,10 @@ bool OpenEditor(HWND owner, EditorSheetContext& context,
   header.ppsp = pages.data();
   header.pfnCallback = SheetCallback;
 
-  const std::function<void(HWND)>* outer_hook = opening_hook;
-  opening_hook = &on_created;
+  SheetOpening this_opening{context.texts, on_created};
+  SheetOpening* outer = std::exchange(opening, &this_opening);
   PropertySheetW(&header);
-  opening_hook = outer_hook;
+  opening = outer;
 
   if (run.applied && context.on_commit) context.on_commit();
   return run.applied;

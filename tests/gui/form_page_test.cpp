@@ -205,6 +205,7 @@ TEST_F(FormPageTest, ActiveLanguageRelabelsThePageAndTheCaption) {
   texts_.language().Set(52, "Nom :");
   texts_.language().Set(69, "plus...");
   texts_.language().Set(1214, "Formular ");
+  texts_.language().Set(1218, "Gut");
   texts_.set_language_active(true);
   std::wstring caption;
   RunSheet([&](HWND sheet, HWND page) {
@@ -213,7 +214,8 @@ TEST_F(FormPageTest, ActiveLanguageRelabelsThePageAndTheCaption) {
     EXPECT_EQ(Text(page, IDC_LINE_MORE + 8), L"plus...");
     EXPECT_EQ(Text(page, IDC_FORM_FONT_LABEL), L"Font :");  // no entry: the built-in text
     EXPECT_EQ(ItemAt(page, IDC_FORM_NAME, 1), L"Formular 2");
-    EXPECT_EQ(Text(sheet, IDCANCEL), L"Cancel");
+    EXPECT_EQ(Text(sheet, IDOK), L"Gut");
+    EXPECT_EQ(Text(sheet, IDCANCEL), L"Cancel");  // no entry: the built-in text
     PressCancel(sheet);
   });
   EXPECT_EQ(caption, L"Designer - [ Untitled ]");

@@ -77,14 +77,17 @@ CodeIdView CodeIdDialog::PressClear() {
 }
 
 KeySequencePicker CodeIdDialog::Picker(int field) {
-  const size_t i = InRange(field, kCodeIdCount) ? static_cast<size_t>(field) : 0;
-  return KeySequencePicker(Bytes(codes_).subspan(i * kCodeIdSize, kCodeIdSize), kCodeIdCapacity,
-                           texts_);
+  return KeySequencePicker(code_id_box(field), kCodeIdCapacity, texts_);
 }
 
 ConstBytes CodeIdDialog::code_id(int field) const {
   const size_t i = InRange(field, kCodeIdCount) ? static_cast<size_t>(field) : 0;
   return ConstBytes(codes_).subspan(i * kCodeIdSize, kCodeIdSize);
+}
+
+Bytes CodeIdDialog::code_id_box(int field) {
+  const size_t i = InRange(field, kCodeIdCount) ? static_cast<size_t>(field) : 0;
+  return Bytes(codes_).subspan(i * kCodeIdSize, kCodeIdSize);
 }
 
 CodeIdCommit CodeIdDialog::Ok() {

@@ -55,6 +55,8 @@ class CodeIdDialog {
   void Cancel() {}
 
   ConstBytes code_id(int field) const;
+  // The working Code ID of a field, for a picker box that edits it in place.
+  Bytes code_id_box(int field);
 
  private:
   Bytes settings_;

@@ -186,7 +186,7 @@ constexpr std::array<LengthDialogSpec, 4> kLengthDialogs = {{
 constexpr ControlLabel kCodabarLabels[] = {{901, 452}, {151, 453}, {152, 454},
                                            {153, 455}, {154, 456}, {155, 457}};
 constexpr ControlLabel kTelepenLabels[] = {{151, 542}, {152, 543}};
-constexpr ControlLabel kEan128Labels[] = {{101, 582}, {901, 583}, {903, 584}};
+constexpr ControlLabel kEan128Labels[] = {{101, 582}, {901, 583}, {902, 585}, {903, 584}};
 constexpr ControlLabel kWeightCodeLabels[] = {{1011, 1751}, {1022, 1752}, {1019, 1753},
                                               {1020, 1754}, {1021, 1755}, {1029, 1756}};
 

@@ -21,6 +21,7 @@ namespace {
 // The pages in tab order.
 constexpr SheetPageType kPages[] = {
     {L"FORMDLG", 51, "Form", CreateFormPage},
+    {L"BARCODESETTINGDLG", 301, "Barcode", CreateBarcodePage},
 };
 
 constexpr int kCaptionPrefixId = 2;

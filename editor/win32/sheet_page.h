@@ -50,5 +50,6 @@ struct SheetPageType {
 
 // The pages' factories, one per page file.
 std::unique_ptr<SheetPage> CreateFormPage(EditorSheetContext& context);
+std::unique_ptr<SheetPage> CreateBarcodePage(EditorSheetContext& context);
 
 }  // namespace q700::win32

@@ -263,7 +263,7 @@ TEST_F(SymbologyDialogsTest, LabelTablesFollowTheDialogsIds) {
   EXPECT_EQ(id_of(BarcodeDialog::kMsi, 158), 482);
   EXPECT_EQ(id_of(BarcodeDialog::kUpce, 105), 506);
   EXPECT_EQ(id_of(BarcodeDialog::kCodabar, 155), 457);
-  EXPECT_EQ(id_of(BarcodeDialog::kEan128, 902), 0);
+  EXPECT_EQ(id_of(BarcodeDialog::kEan128, 902), 585);
   EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 915), 1677);
   EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 206), 1683);
   EXPECT_EQ(id_of(BarcodeDialog::kWeightCode, 1029), 1756);

@@ -1,0 +1,55 @@
+// Control ids of the Barcode page and the symbology dialogs, shared by the dialog templates and
+// the code that drives them.
+#pragma once
+
+// BARCODESETTINGDLG.
+#define IDC_BARCODE_READER_GROUP 901
+#define IDC_BARCODE_SCAN_MODE_LABEL 902
+#define IDC_BARCODE_REDUNDANCY_LABEL 903
+#define IDC_BARCODE_TIMEOUT_LABEL 904
+#define IDC_BARCODE_SECONDS_LABEL 905
+#define IDC_BARCODE_SYMBOLOGY_GROUP 906
+#define IDC_BARCODE_SYMBOLOGY_GROUP_2 907
+#define IDC_BARCODE_SCAN_MODE 401
+#define IDC_BARCODE_REDUNDANCY 402
+#define IDC_BARCODE_TIMEOUT 301
+#define IDC_BARCODE_BOX 100  /* + 1 to 27: the symbology check boxes */
+#define IDC_BARCODE_MORE 200 /* + 1 to 17, and 20: the "more..." buttons */
+#define IDC_BARCODE_CODE_ID 218
+#define IDC_BARCODE_WEIGHT_CODE 219
+
+// The check-box, length, Codabar and Telepen dialogs.
+#define IDC_SYMBOLOGY_OPTION 100 /* + 1 to 7: check boxes */
+#define IDC_SYMBOLOGY_CHOICE 150 /* + 1 to 8: radio buttons */
+#define IDC_SYMBOLOGY_GROUP 900  /* + 1 to 3: group frames */
+#define IDC_LENGTH_FIRST 301
+#define IDC_LENGTH_SECOND 302
+#define IDC_LENGTH_FIRST_LABEL 501
+#define IDC_LENGTH_SECOND_LABEL 502
+
+// EAN128Dlg.
+#define IDC_EAN128_TRANSMIT_CODE_ID 101
+#define IDC_EAN128_REPLACEMENT_LABEL 901
+#define IDC_EAN128_ASCII_LABEL 902
+#define IDC_EAN128_TEXT_LABEL 903
+#define IDC_EAN128_ASCII 1030
+#define IDC_EAN128_TEXT 301
+
+// CODEIDDLG.
+#define IDC_CODE_ID_ENABLE 101
+#define IDC_CODE_ID_LABEL 900 /* + 1 to 15 */
+#define IDC_CODE_ID_BOX 300   /* + 1 to 15 */
+#define IDC_CODE_ID_SET 200   /* + 1 to 5 */
+#define IDC_CODE_ID_CLEAR 206
+
+// WEIGHTCODE.
+#define IDC_WEIGHT_ENABLE 1011
+#define IDC_WEIGHT_PREFIX_LABEL 1022
+#define IDC_WEIGHT_PREFIX 1013
+#define IDC_WEIGHT_MASK_LABEL 1019
+#define IDC_WEIGHT_MASK 1017
+#define IDC_WEIGHT_KEY_FIELD_LABEL 1020
+#define IDC_WEIGHT_KEY_FIELD 1018
+#define IDC_WEIGHT_QUANTITY_LABEL 1021
+#define IDC_WEIGHT_QUANTITY 1023
+#define IDC_WEIGHT_1C_FORMAT 1029

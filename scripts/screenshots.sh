@@ -16,7 +16,7 @@ trap 'rm -rf "$shots"' EXIT
 export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The folder as Wine sees it, worked out without starting Wine outside the virtual display.
 export Q700_SCREENSHOT_DIR="Z:${shots//\//\\}"
-xvfb-run -a -s "-screen 0 1280x1024x24" wine "$tests" --gtest_filter='Screenshots.*'
+xvfb-run -a -s "-screen 0 1280x1024x24" wine "$tests" --gtest_filter='*Screenshots.*'
 mkdir -p docs
 for bmp in "$shots"/*.bmp; do
   png=docs/$(basename "${bmp%.bmp}").png

@@ -11,6 +11,7 @@ Writes into resources/art/ (relative to the repository root):
   alpha_on.bmp             544  alpha-mode indicator
   alpha_off.bmp            545  alpha-mode indicator erased
   TPQ700.ico               program icon, 16/32/48 px
+  phone.ico                PHONEICON of the Settings page's phone number boxes, 16/32 px
   hand.cur                 pointing hand cursor, 32 x 32
   preview.png, preview_pressed.png   composed screens for checking the art
 
@@ -629,6 +630,39 @@ def make_icon(size):
     return img
 
 
+def make_phone_icon(size):
+    """A desk telephone: the handset resting on a base with a round dial."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+
+    def b(x0, y0, x1, y1):
+        return (x0 * s, y0 * s, x1 * s, y1 * s)
+
+    ink = (28, 30, 34, 255)
+    body = (54, 58, 66, 255)
+    dial = (228, 230, 234, 255)
+    # handset: a bar with an ear piece and a mouth piece hanging down at its ends
+    d.rounded_rectangle(b(0.06, 0.10, 0.94, 0.30), radius=0.09 * s, fill=ink)
+    d.rounded_rectangle(b(0.04, 0.18, 0.30, 0.42), radius=0.07 * s, fill=ink)
+    d.rounded_rectangle(b(0.70, 0.18, 0.96, 0.42), radius=0.07 * s, fill=ink)
+    # base: a trapezoid widening towards the desk
+    d.polygon([b(0.28, 0.36, 0, 0)[:2], b(0.72, 0.36, 0, 0)[:2],
+               b(0.94, 0.92, 0, 0)[:2], b(0.06, 0.92, 0, 0)[:2]], fill=ink)
+    d.polygon([b(0.32, 0.41, 0, 0)[:2], b(0.68, 0.41, 0, 0)[:2],
+               b(0.87, 0.86, 0, 0)[:2], b(0.13, 0.86, 0, 0)[:2]], fill=body)
+    # dial with its finger holes
+    d.ellipse(b(0.31, 0.46, 0.69, 0.84), fill=dial)
+    d.ellipse(b(0.43, 0.58, 0.57, 0.72), fill=ink)
+    if size >= 32:
+        import math
+        for i in range(8):
+            a = math.radians(120 + i * 36)
+            cx, cy = 0.5 + 0.13 * math.cos(a), 0.65 + 0.13 * math.sin(a)
+            d.ellipse(b(cx - 0.025, cy - 0.025, cx + 0.025, cy + 0.025), fill=body)
+    return img.reduce(SS)
+
+
 # ---------------------------------------------------------------------------
 # Previews
 # ---------------------------------------------------------------------------
@@ -725,6 +759,7 @@ def main():
             assert body.getpixel((x, y)) == LCD, (x, y)
 
     write_ico(os.path.join(OUT, "TPQ700.ico"), [make_icon(s) for s in (16, 32, 48)])
+    write_ico(os.path.join(OUT, "phone.ico"), [make_phone_icon(s) for s in (16, 32)])
     write_cur_mono(os.path.join(OUT, "hand.cur"), HAND, HAND_HOTSPOT)
     assert HAND[HAND_HOTSPOT[1]][HAND_HOTSPOT[0]] == "#"
 

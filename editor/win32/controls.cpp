@@ -64,9 +64,18 @@ void EnableItem(HWND dialog, int id, bool enabled) {
 void RelabelFromTable(HWND dialog, TextLoader& texts, const editor::LabelTable& table) {
   std::vector<ControlLabel> labels;
   for (const editor::LabelRow& row : table.rows) {
-    if (row.control != 0) labels.push_back({row.control, row.language_id});
+    if (row.control != 0 && !row.loaded) labels.push_back({row.control, row.language_id});
   }
-  RelabelDialog(dialog, texts, table.title_id, labels);
+  RelabelDialog(dialog, texts, table.title_loaded ? 0 : table.title_id, labels);
+  if (!texts.language_active()) return;
+  if (table.title_loaded) {
+    SetWindowTextW(dialog, FromAnsi(texts.Load(table.title_id, Slot::kCaption)).c_str());
+  }
+  for (const editor::LabelRow& row : table.rows) {
+    if (row.control != 0 && row.loaded) {
+      SetItemText(dialog, row.control, texts.Load(row.language_id, Slot::kTerminalText));
+    }
+  }
 }
 
 std::string ComposedLabel(TextLoader& texts, const editor::LabelTable& table, int language_id) {

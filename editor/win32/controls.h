@@ -36,7 +36,8 @@ void SetCheck(HWND dialog, int id, editor::CheckState state);
 
 void EnableItem(HWND dialog, int id, bool enabled);
 
-// Relabels the dialog's title and the table's controls from the active language.
+// Relabels the dialog's title and the table's controls from the active language; labels that
+// are string-table texts are loaded through the text loader.
 void RelabelFromTable(HWND dialog, TextLoader& texts, const editor::LabelTable& table);
 
 // A text the dialog composes itself: the language label of `language_id` from `table` when a

@@ -21,7 +21,11 @@ namespace {
 // The pages in tab order.
 constexpr SheetPageType kPages[] = {
     {L"FORMDLG", 51, "Form", CreateFormPage},
+    {L"MENUDLG", 201, "Menu", CreateMenuPage},
+    {L"LOOKUPDLG", 251, "Lookup", CreateLookupPage},
     {L"BARCODESETTINGDLG", 301, "Barcode", CreateBarcodePage},
+    {L"SETTINGSDLG", 601, "Settings", CreateSettingsPage},
+    {L"STARTUPDLG", 701, "Startup", CreateStartupPage},
 };
 
 constexpr int kCaptionPrefixId = 2;
@@ -83,6 +87,7 @@ bool OpenEditor(HWND owner, EditorSheetContext& context,
   for (const SheetPageType& type : kPages) {
     handlers.push_back(type.create(context));
     handlers.back()->set_run(&run);
+    run.pages.push_back(handlers.back().get());
     titles.push_back(LabelOr(context.texts, type.title_id, type.title));
   }
   std::vector<PROPSHEETPAGEW> pages(std::size(kPages));

@@ -12,7 +12,7 @@ bool SheetPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& r
   LONG_PTR answer = 0;
   switch (header->code) {
     case PSN_APPLY:
-      if (Apply()) {
+      if (CommitThrough()) {
         if (run_ != nullptr) run_->applied = true;
         answer = PSNRET_NOERROR;
       } else {
@@ -36,6 +36,24 @@ bool SheetPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& r
   }
   SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, answer);
   result = TRUE;
+  return true;
+}
+
+bool SheetPage::CommitThrough() {
+  if (run_ != nullptr) {
+    for (SheetPage* page : run_->pages) {
+      if (page == this) break;
+      if (!page->Commit()) return false;
+    }
+  }
+  return Commit();
+}
+
+bool SheetPage::Commit() {
+  // A page the user never opened has no window and nothing to commit.
+  if (committed_ || hwnd() == nullptr) return true;
+  if (!Apply()) return false;
+  committed_ = true;
   return true;
 }
 

@@ -7,15 +7,22 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "editor/win32/dialog_handler.h"
 #include "editor/win32/editor_sheet.h"
 
 namespace q700::win32 {
 
+class SheetPage;
+
 // What the pages of one opening of the sheet share.
 struct SheetRun {
   bool applied = false;  // OK was pressed and every shown page committed
+  // The pages in tab order: they commit in this order, whatever order the sheet notifies them
+  // in, since a page may leave something for a later page to write (the Lookup page's
+  // calculator number reaches the Startup page's texts).
+  std::vector<SheetPage*> pages;
 };
 
 class SheetPage : public DialogHandler {
@@ -23,6 +30,9 @@ class SheetPage : public DialogHandler {
   void set_run(SheetRun* run) { run_ = run; }
 
  protected:
+  // The property sheet: the owner of the page's message boxes and dialogs.
+  HWND sheet() const { return GetAncestor(hwnd(), GA_ROOT); }
+
   // The sheet closes with OK: commit the working copy. False keeps the sheet open; the page
   // has told the user why. Pages never shown are not asked.
   virtual bool Apply() = 0;
@@ -35,8 +45,13 @@ class SheetPage : public DialogHandler {
 
  private:
   bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) final;
+  // Commits this page and, first, every page before it in tab order.
+  bool CommitThrough();
+  // Commits this page once, when it was shown.
+  bool Commit();
 
   SheetRun* run_ = nullptr;
+  bool committed_ = false;
 };
 
 // One page of the sheet, in tab order: its template, its title (language id and built-in
@@ -51,5 +66,9 @@ struct SheetPageType {
 // The pages' factories, one per page file.
 std::unique_ptr<SheetPage> CreateFormPage(EditorSheetContext& context);
 std::unique_ptr<SheetPage> CreateBarcodePage(EditorSheetContext& context);
+std::unique_ptr<SheetPage> CreateMenuPage(EditorSheetContext& context);
+std::unique_ptr<SheetPage> CreateLookupPage(EditorSheetContext& context);
+std::unique_ptr<SheetPage> CreateSettingsPage(EditorSheetContext& context);
+std::unique_ptr<SheetPage> CreateStartupPage(EditorSheetContext& context);
 
 }  // namespace q700::win32

@@ -1,0 +1,171 @@
+// The label tables of the Menu, Lookup, Settings and Startup pages and the Settings dialogs
+// against their templates, and the pages and dialogs relabelled from an active language.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <map>
+
+#include "editor/barcode_labels.h"
+#include "editor/form_labels.h"
+#include "editor/page_labels.h"
+#include "editor/win32/dialog_handler.h"
+#include "gui_test_support.h"
+#include "resources/dialogs/pages_ids.h"
+#include "resources/dialogs/settings_ids.h"
+#include "sheet_pages.h"
+#include "shell/win32/text_convert.h"
+
+namespace q700::gui_test {
+namespace {
+
+INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+TEST(PageLabelTables, MatchTheDialogTemplates) {
+  INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&init);
+  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+  const wchar_t* templates[] = {L"MENUDLG",        L"LOOKUPDLG",     L"SETTINGSDLG", L"SECURITYDLG",
+                                L"FUNCTIONKEYDLG", L"ACSETTINGSDLG", L"STARTUPDLG"};
+  ASSERT_EQ(std::size(templates), editor::kPageLabelTables.size());
+  for (size_t i = 0; i < std::size(templates); ++i) {
+    const editor::LabelTable& table = *editor::kPageLabelTables[i];
+    const std::string name = testing::PrintToString(std::wstring(templates[i]));
+    HWND dialog =
+        CreateDialogParamW(win32::ResourceModule(), templates[i], parent, InertDialogProc, 0);
+    ASSERT_NE(dialog, nullptr) << name;
+    EXPECT_EQ(WindowText(dialog), win32::FromUtf8(table.title)) << name;
+    for (const editor::LabelRow& row : table.rows) {
+      if (row.control == 0) continue;
+      EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
+          << "control " << row.control << " of " << name;
+    }
+    DestroyWindow(dialog);
+  }
+  DestroyWindow(parent);
+}
+
+// Each dialog keeps to its block of language ids, and one id names one text in every table, so
+// a language file written from the tables is unambiguous.
+TEST(PageLabelTables, KeepTheirIdsInTheirBlocksAndOneTextPerId) {
+  const std::pair<int, int> blocks[] = {{201, 214}, {251, 269}, {601, 636}, {615, 640},
+                                        {681, 689}, {641, 657}, {701, 710}};
+  constexpr int kDeleteIfNullValue = 1795;  // the Lookup page's one label outside its block
+  std::map<int, std::string_view> texts;
+  const auto same_text = [&](int id, std::string_view text) {
+    const auto [it, added] = texts.emplace(id, text);
+    EXPECT_TRUE(added || it->second == text) << id << ": " << it->second << " / " << text;
+  };
+  for (size_t i = 0; i < editor::kPageLabelTables.size(); ++i) {
+    const editor::LabelTable& table = *editor::kPageLabelTables[i];
+    const auto [first, last] = blocks[i];
+    if (!table.title_loaded) {
+      EXPECT_TRUE(table.title_id >= first && table.title_id <= last) << table.title;
+      same_text(table.title_id, table.title);
+    }
+    for (const editor::LabelRow& row : table.rows) {
+      EXPECT_TRUE((row.language_id >= first && row.language_id <= last) ||
+                  row.language_id == kDeleteIfNullValue)
+          << row.text;
+      same_text(row.language_id, row.text);
+    }
+  }
+  const auto other_tables = [&](auto tables) {
+    for (const editor::LabelTable* table : tables) {
+      if (!table->title_loaded) same_text(table->title_id, table->title);
+      for (const editor::LabelRow& row : table->rows) same_text(row.language_id, row.text);
+    }
+  };
+  other_tables(std::span<const editor::LabelTable* const>(editor::kFormLabelTables));
+  other_tables(editor::BarcodeLabelTables());
+}
+
+class PageRelabelTest : public EditorTest {
+ protected:
+  PageRelabelTest() {
+    const std::pair<int, const char*> labels[] = {{201, "Menue"},
+                                                  {202, "Name des Menues :"},
+                                                  {251, "Nachschlagen"},
+                                                  {264, "Max. Laenge"},
+                                                  {269, "Nur Trennzeichen!"},
+                                                  {1795, "Loeschen wenn leer"},
+                                                  {601, "Einstellungen"},
+                                                  {603, "1.  Sendeport"},
+                                                  {633, "8.  Tastenklick"},
+                                                  {636, "Sicherheit ..."},
+                                                  {615, "Sicherheitspruefung"},
+                                                  {638, "Tastenklick"},
+                                                  {641, "Akustikkoppler"},
+                                                  {651, "Blockweise senden"},
+                                                  {681, "Funktionstasten"},
+                                                  {683, "Funktion 1 :"},
+                                                  {701, "Start"},
+                                                  {707, "Grosse Schrift"},
+                                                  {1218, "Gut"},
+                                                  {1219, "Abbruch"}};
+    for (const auto& [id, text] : labels) texts_.language().Set(id, text);
+    texts_.set_language_active(true);
+  }
+};
+
+TEST_F(PageRelabelTest, PagesAndDialogsTakeTheLanguageTexts) {
+  RunSheet([&](HWND sheet, HWND) {
+    const std::vector<std::wstring> titles = TabTitles(sheet);
+    EXPECT_EQ(titles[1], L"Menue");
+    EXPECT_EQ(titles[2], L"Nachschlagen");
+    EXPECT_EQ(titles[titles.size() - 2], L"Einstellungen");
+    EXPECT_EQ(titles.back(), L"Start");
+
+    HWND menu = ShowPage(sheet, L"Menue");
+    EXPECT_EQ(Text(menu, IDC_MENU_NAME_LABEL), L"Name des Menues :");
+    EXPECT_EQ(Text(menu, IDC_MENU_FONT_LABEL), L"Font :");
+
+    HWND lookup = ShowPage(sheet, L"Nachschlagen");
+    EXPECT_EQ(Text(lookup, IDC_LOOKUPS_NOTE), L"Nur Trennzeichen!");
+    EXPECT_EQ(Text(lookup, IDC_LOOKUPS_DELETE_EMPTY), L"Loeschen wenn leer");
+    EXPECT_EQ(Text(lookup, IDC_LOOKUPS_LENGTH_HEADING), L"Max. Laenge");  // a tab-delimited file
+
+    HWND settings = ShowPage(sheet, L"Einstellungen");
+    EXPECT_EQ(Text(settings, IDC_SETTINGS_UPLOAD_LABEL), L"1.  Sendeport");
+    EXPECT_EQ(Text(settings, IDC_SETTINGS_KEY_CLICK_LABEL), L"8.  Tastenklick");
+    // Labels that are texts too fall back to the string table, which caches them.
+    EXPECT_EQ(Text(settings, IDC_SETTINGS_GOOD_READ_LABEL), L"9.  Barcode Good Read");
+    EXPECT_EQ(texts_.language().Get(634), "9.  Barcode Good Read");
+    EXPECT_EQ(Text(settings, IDC_SETTINGS_SECURITY), L"Sicherheit ...");
+
+    driver_.Expect([&](HWND dialog) {
+      EXPECT_EQ(WindowText(dialog), L"Sicherheit ...");  // the Security button's text
+      EXPECT_EQ(Text(dialog, IDC_SECURITY_GROUP), L"Sicherheitspruefung");
+      EXPECT_EQ(Text(dialog, IDC_SECURITY_FLAG + 13), L"Tastenklick");
+      EXPECT_EQ(Text(dialog, IDC_SECURITY_FLAG + 14), L"Barcode Good Read");
+      EXPECT_EQ(Text(dialog, IDOK), L"Gut");
+      Click(dialog, IDCANCEL);
+    });
+    Click(settings, IDC_SETTINGS_SECURITY);
+    driver_.Expect([&](HWND dialog) {
+      EXPECT_EQ(WindowText(dialog), L"Akustikkoppler");
+      EXPECT_EQ(Text(dialog, IDC_AC_BLOCK), L"Blockweise senden");
+      EXPECT_EQ(Text(dialog, IDCANCEL), L"Abbruch");
+      Click(dialog, IDCANCEL);
+    });
+    Click(settings, IDC_SETTINGS_COUPLER);
+    driver_.Expect([&](HWND dialog) {
+      EXPECT_EQ(WindowText(dialog), L"Funktionstasten");
+      EXPECT_EQ(Text(dialog, IDC_FNKEY_LABEL + 1), L"Funktion 1 :");
+      EXPECT_EQ(Text(dialog, IDC_FNKEY_LABEL + 2), L"Function 2 (FN+2)  :");
+      Click(dialog, IDCANCEL);
+    });
+    Click(settings, IDC_SETTINGS_FUNCTION_KEYS);
+
+    HWND startup = ShowPage(sheet, L"Start");
+    EXPECT_EQ(Text(startup, IDC_STARTUP_LARGE_FONT), L"Grosse Schrift");
+    PressCancel(sheet);
+  });
+}
+
+}  // namespace
+}  // namespace q700::gui_test

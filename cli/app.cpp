@@ -36,6 +36,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddFieldsCommand(app, ctx);
   AddPortsCommand(app, ctx);
   AddPrefsCommand(app, ctx);
+  AddDetectCommand(app, ctx);
+  AddDownloadCommand(app, ctx);
+  AddSendLookupCommand(app, ctx);
+  AddReceiveCommand(app, ctx);
+  AddTerminalCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program name

@@ -35,5 +35,10 @@ void AddImageCommand(CLI::App& app, Context& ctx);
 void AddSimulateCommand(CLI::App& app, Context& ctx);
 void AddPortsCommand(CLI::App& app, Context& ctx);
 void AddPrefsCommand(CLI::App& app, Context& ctx);
+void AddDownloadCommand(CLI::App& app, Context& ctx);
+void AddSendLookupCommand(CLI::App& app, Context& ctx);
+void AddReceiveCommand(CLI::App& app, Context& ctx);
+void AddDetectCommand(CLI::App& app, Context& ctx);
+void AddTerminalCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

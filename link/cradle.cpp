@@ -2,6 +2,7 @@
 #include "link/cradle.h"
 
 #include "link/link.h"
+#include "link/port_list.h"
 
 namespace q700 {
 namespace {
@@ -23,7 +24,7 @@ bool ProbeCradle(Link& link, uint32_t baud, uint32_t* pause_ms) {
   ControlMode(link.line);
   port.ApplySettings(link.line);
   link.clock.Pause(*pause_ms);
-  port.Purge(true, true);
+  LinkPurge(link, true, true);
   link.clock.Pause(*pause_ms);
   Send(link, kCradleProbe);
   link.clock.Pause(*pause_ms);
@@ -103,6 +104,63 @@ bool ConfigureCradle(Link& link) {
   line.cts_output_flow = false;
   line.xon_output_flow = false;
   return true;
+}
+
+bool ProbePortAtRate(SerialPort& port, Clock& clock, uint32_t baud) {
+  LineSettings line;
+  port.ReadSettings(&line);
+  line.baud_rate = baud;
+  ControlMode(line);
+  port.ApplySettings(line);
+  clock.Pause(kShortPauseMs);
+
+  const uint8_t probe = kCradleProbe;
+  port.Write(ConstBytes(&probe, 1), kTransferLimitMs);
+  clock.Pause(kShortPauseMs);
+
+  uint8_t byte = 0;
+  const IoResult echo = port.Read(Bytes(&byte, 1), kCradleEchoWaitMs);
+  const bool answered = echo.status == IoStatus::kDone && echo.count == 1 && byte == kCradleProbe;
+
+  port.ReadSettings(&line);
+  DataMode(line);
+  port.ApplySettings(line);
+  clock.Pause(kShortPauseMs);
+  return answered;
+}
+
+bool ProbePortForCradle(SerialPort& port, Clock& clock) {
+  LineSettings line;
+  port.ReadSettings(&line);
+  PortTimeouts timeouts;
+  port.GetTimeouts(&timeouts);
+  line.baud_rate = 38400;
+  line.byte_size = 8;
+  line.parity = Parity::kNone;
+  line.stop_bits = StopBits::kOne;
+  line.rts = RtsControl::kEnable;
+  line.dtr = DtrControl::kEnable;
+  port.ApplySettings(line);
+  port.SetTimeouts(kLinkTimeouts);
+  for (const uint32_t baud : kDetectProbeOrder) {
+    if (ProbePortAtRate(port, clock, baud)) return true;
+  }
+  return false;
+}
+
+int DetectCradle(PortSystem& ports, Clock& clock, std::string* port_name) {
+  for (int position = 0;; ++position) {
+    std::string name;
+    const PortKind kind = GetPortName(ports, position, &name);
+    if (kind == PortKind::kNone) return -1;
+    if (kind == PortKind::kBluetooth || kind == PortKind::kUnknown) continue;
+    const std::unique_ptr<SerialPort> port = ports.Open(ports.DeviceName(name));
+    if (port == nullptr) continue;
+    if (ProbePortForCradle(*port, clock)) {
+      *port_name = name;
+      return position;
+    }
+  }
 }
 
 }  // namespace q700

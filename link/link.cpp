@@ -49,6 +49,7 @@ uint32_t BaudRateOfIndex(int index) {
 bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle) {
   const bool download = kind == Connection::kDownload;
   link.port.reset();
+  link.read_ahead_begin = link.read_ahead_end = 0;
   const std::string device = ConnectionDevice(link);
   if (!device.empty()) link.port = link.ports.Open(device);
   if (link.port == nullptr) {
@@ -97,12 +98,29 @@ bool LinkWrite(Link& link, ConstBytes data) {
 bool LinkRead(Link& link, Bytes buffer, size_t* received, uint64_t deadline_ms) {
   *received = 0;
   if (link.port == nullptr) return false;
-  const uint64_t now = link.clock.NowMs();
-  const uint64_t wait =
-      deadline_ms > now ? std::min<uint64_t>(deadline_ms - now, kTransferLimitMs) : 0;
-  const IoResult result = link.port->Read(buffer, static_cast<uint32_t>(wait));
-  *received = result.count;
-  return result.status != IoStatus::kFailed;
+  if (buffer.empty()) return true;
+  if (link.read_ahead_begin == link.read_ahead_end) {
+    const uint64_t now = link.clock.NowMs();
+    const uint64_t wait =
+        deadline_ms > now ? std::min<uint64_t>(deadline_ms - now, kTransferLimitMs) : 0;
+    // A read as large as the read-ahead goes straight to the caller's buffer.
+    const bool direct = buffer.size() >= kReadAheadSize;
+    const IoResult result =
+        link.port->Read(direct ? buffer : Bytes(link.read_ahead), static_cast<uint32_t>(wait));
+    if (result.status == IoStatus::kFailed) return false;
+    if (direct) {
+      *received = result.count;
+      return true;
+    }
+    link.read_ahead_begin = 0;
+    link.read_ahead_end = result.count;
+  }
+  const size_t count = std::min(buffer.size(), link.read_ahead_end - link.read_ahead_begin);
+  std::copy_n(link.read_ahead.begin() + static_cast<std::ptrdiff_t>(link.read_ahead_begin), count,
+              buffer.begin());
+  link.read_ahead_begin += count;
+  *received = count;
+  return true;
 }
 
 bool LinkRead(Link& link, Bytes buffer, size_t* received) {
@@ -133,7 +151,13 @@ void SendCommand(Link& link, std::string_view text) {
   SendCommand(link, ConstBytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
+void LinkPurge(Link& link, bool receive, bool send) {
+  if (receive) link.read_ahead_begin = link.read_ahead_end = 0;
+  if (link.port != nullptr) link.port->Purge(receive, send);
+}
+
 void CloseLinkPort(Link& link, bool purge_receive) {
+  link.read_ahead_begin = link.read_ahead_end = 0;
   if (link.port == nullptr) return;
   if (purge_receive) link.port->Purge(true, false);
   link.port.reset();

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ inline constexpr uint32_t kTransferLimitMs = 1000;  // one write or read
 inline constexpr uint32_t kReplyLimitMs = 2000;     // one reply
 inline constexpr size_t kReplyBufferSize = 256;
 inline constexpr size_t kReplyMaxChars = 10;
+// What one read call may take from the port ahead of the exchange's byte-by-byte reads.
+inline constexpr size_t kReadAheadSize = 256;
 
 // The driver time-outs of a connection: reads return what is there, a write of n bytes may take
 // 50 + 5 x n ms.
@@ -60,6 +63,15 @@ struct Link {
   // A port name or device path chosen for this run instead of the preferences' port index (the
   // command line's --port). Empty: use the preferences.
   std::string port_override;
+  // The lookup file chosen last, offered again by the next choice; kept for the whole run.
+  std::filesystem::path lookup_path;
+
+  // Bytes taken from the port but not yet given to the exchange. The exchanges read one byte at
+  // a time; taking what has arrived in one call saves a system call per byte and changes
+  // nothing they see, since purging and closing drop these bytes as they drop the queue's.
+  std::array<uint8_t, kReadAheadSize> read_ahead{};
+  size_t read_ahead_begin = 0;
+  size_t read_ahead_end = 0;
 
   // The reply as text, up to its NUL.
   std::string_view ReplyText() const;
@@ -88,6 +100,9 @@ void ReadReply(Link& link);
 // Writes the bytes and reads the reply (whatever the write did).
 void SendCommand(Link& link, ConstBytes data);
 void SendCommand(Link& link, std::string_view text);
+
+// Discards what waits in the receive and/or send queue (and what was read ahead of the exchange).
+void LinkPurge(Link& link, bool receive, bool send);
 
 // Closes the port of the connection, discarding the receive queue first when asked.
 void CloseLinkPort(Link& link, bool purge_receive);

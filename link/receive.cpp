@@ -1,0 +1,224 @@
+// The data upload: request, records, end mark and the received-data file.
+#include "link/receive.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "link/link.h"
+#include "link/link_texts.h"
+#include "shell/text_loader.h"
+
+namespace q700 {
+namespace {
+
+constexpr uint8_t kCr = 13;
+constexpr std::string_view kRequest = "READ\r";
+constexpr std::string_view kAccept = "ACK\r";
+constexpr std::string_view kRefuse = "NAK\r";
+constexpr std::string_view kEndMark = "OVER\r";
+
+void Send(Link& link, std::string_view text) {
+  LinkWrite(link, ConstBytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+void Tell(LinkUi& ui, int caption_id, int text_id, std::string detail = {}) {
+  Message message;
+  message.caption_id = caption_id;
+  message.text_id = text_id;
+  message.detail = std::move(detail);
+  ui.Show(message);
+}
+
+void SetStatus(ReceiveStatus* status, ReceiveStatus value) {
+  if (status != nullptr) *status = value;
+}
+
+uint8_t AvoidCr(unsigned byte) { return byte == kCr ? 14 : static_cast<uint8_t>(byte); }
+
+// The request phase: true once the terminal answered exactly "ACK\r".
+bool Request(Link& link, LinkUi& ui) {
+  int failed = 0;
+  for (;;) {
+    Send(link, kRequest);
+    const uint64_t deadline = link.clock.NowMs() + kRequestLimitMs;
+    std::string answer;
+    bool ended = false;
+    while (!ended) {
+      uint8_t byte = 0;
+      size_t got = 0;
+      const bool read = LinkRead(link, Bytes(&byte, 1), &got, deadline);
+      if (got == 1 && answer.size() < kReplyMaxChars) {
+        answer.push_back(static_cast<char>(byte));
+        ended = byte == kCr;
+      }
+      if (!ended && (!read || link.clock.NowMs() >= deadline)) {
+        if (failed >= kRequestTimeOutsWaitedOut) {
+          Tell(ui, kCaptionError, kTextTimeOut);
+          return false;
+        }
+        break;
+      }
+    }
+    if (answer == kAccept) return true;
+    if (++failed >= kRequestFailures) {
+      Tell(ui, kCaptionError, kTextFailedToConnect);
+      return false;
+    }
+  }
+}
+
+// Writes a record's data and a line end; false when the file refused it.
+bool WriteRecord(std::FILE* out, const uint8_t* data, size_t size, std::string* error) {
+  static constexpr uint8_t kLineEnd[2] = {13, 10};
+  errno = 0;
+  if ((size > 0 && std::fwrite(data, 1, size, out) != size) ||
+      std::fwrite(kLineEnd, 1, 2, out) != 2 || std::fflush(out) != 0) {
+    *error = errno != 0 ? std::generic_category().message(errno) : "write failed";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> ChooseOutputFile(LinkUi& ui) {
+  return ui.ChooseFile(FileChoice::kOutputFile, {});
+}
+
+void ShowReceiveCount(LinkUi& ui, int stage, int count) { ui.ShowReceiveCount(stage, count); }
+
+Message ReceiveDoneMessage(int count, const TextLoader& texts) {
+  Message message;
+  message.caption_id = kCaptionUploadData;
+  const std::string_view before = texts.Label(kLanguageDoneBefore);
+  if (!before.empty()) {
+    message.detail =
+        std::string(before) + std::to_string(count) + std::string(texts.Label(kLanguageDoneAfter));
+  } else {
+    message.detail =
+        "Done : " + std::to_string(count) + " records received.\nView the received data?";
+  }
+  message.buttons = Buttons::kYesNo;
+  return message;
+}
+
+int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status) {
+  if (!Request(link, ui)) {
+    SetStatus(status, ReceiveStatus::kNoContact);
+    return 0;
+  }
+  int expected = 0;
+  int count = 0;
+  int time_outs = 0;
+  ShowReceiveCount(ui, 0, 0);
+  std::array<uint8_t, kRecordMax + 1> record{};
+  for (;;) {
+    size_t stored = 0;
+    size_t seen = 0;
+    bool ended = false;
+    const uint64_t deadline = link.clock.NowMs() + kRecordLimitMs;
+    while (!ended) {
+      uint8_t byte = 0;
+      size_t got = 0;
+      const bool read = LinkRead(link, Bytes(&byte, 1), &got, deadline);
+      if (got == 1) {
+        if (stored < kRecordMax) record[stored++] = byte;
+        ++seen;
+        ended = byte == kCr;
+      }
+      if (!ended && (!read || link.clock.NowMs() >= deadline)) break;
+    }
+    if (!ended) {
+      if (time_outs < kRecordTimeOuts) {
+        ++time_outs;
+        Send(link, kRefuse);
+        continue;
+      }
+      ShowReceiveCount(ui, 2, count);
+      Tell(ui, kCaptionError, kTextTimeOut);
+      SetStatus(status, ReceiveStatus::kTimedOut);
+      return -1;
+    }
+    time_outs = 0;
+    record[stored] = 0;
+    const std::string_view text(reinterpret_cast<const char*>(record.data()), stored);
+    if (text == kEndMark) {
+      ShowReceiveCount(ui, 2, count);
+      SetStatus(status, count > 0 ? ReceiveStatus::kDone : ReceiveStatus::kNothing);
+      return count;
+    }
+    // Too short to hold a sum, or cut at the buffer's end: the terminal must send it again.
+    if (stored < kRecordMin || seen > kRecordMax) {
+      Send(link, kRefuse);
+      continue;
+    }
+    if (record[0] != expected) {
+      // A repeat of the record before: its acknowledgement went missing.
+      Send(link, record[0] == (expected + 9) % 10 ? kAccept : kRefuse);
+      continue;
+    }
+    unsigned sum = 0;
+    for (size_t i = 0; i + 3 < stored; ++i) sum += record[i];
+    sum &= 0xFFFF;
+    if (AvoidCr(sum & 0xFF) != record[stored - 3] || AvoidCr(sum >> 8) != record[stored - 2]) {
+      Send(link, kRefuse);
+      continue;
+    }
+    // Written before it is acknowledged: a record the file did not take stays on the terminal.
+    std::string error;
+    if (!WriteRecord(out, record.data() + 1, stored - 4, &error)) {
+      ShowReceiveCount(ui, 2, count);
+      Tell(ui, kCaptionError, kTextFileCreateFailed, " (" + error + ")");
+      SetStatus(status, ReceiveStatus::kWriteFailed);
+      return -1;
+    }
+    ++count;
+    expected = (expected + 1) % 10;
+    ShowReceiveCount(ui, 1, count);
+    Send(link, kAccept);
+  }
+}
+
+int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle, ReceiveStatus* status) {
+  const std::optional<std::filesystem::path> path = ChooseOutputFile(ui);
+  if (!path) {
+    SetStatus(status, ReceiveStatus::kCancelled);
+    return 0;
+  }
+  std::FILE* out = nullptr;
+#ifdef _WIN32
+  out = _wfopen(path->c_str(), L"wb");
+#else
+  out = std::fopen(path->c_str(), "wb");
+#endif
+  if (out == nullptr) {
+    Tell(ui, kCaptionError, kTextFileCreateFailed);
+    SetStatus(status, ReceiveStatus::kFileFailed);
+    return -2;
+  }
+  if (!OpenLinkPort(link, Connection::kReceive, ir_cradle)) {
+    std::fclose(out);
+    SetStatus(status, ReceiveStatus::kPortFailed);
+    return -3;
+  }
+  const int count = ReceiveRecords(link, ui, out, status);
+  CloseLinkPort(link, false);
+  std::fclose(out);
+
+  std::error_code ec;
+  if (count > 0) {
+    if (ui.Show(ReceiveDoneMessage(count, texts)) == Answer::kYes) ui.ViewReceivedFile(*path);
+  } else if (count == 0) {
+    Tell(ui, kCaptionUploadData, kTextNoDataReceived);
+    std::filesystem::remove(*path, ec);
+  } else {
+    std::filesystem::remove(*path, ec);
+  }
+  return count;
+}
+
+}  // namespace q700

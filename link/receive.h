@@ -1,0 +1,62 @@
+// Receiving the terminal's collected records into a text file: the request, the numbered and
+// summed records with their acknowledgements, the end mark, and the closing question.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "base/message.h"
+#include "link/link_ui.h"
+
+namespace q700 {
+
+struct Link;
+class TextLoader;
+
+inline constexpr uint32_t kRequestLimitMs = 3000;
+inline constexpr int kRequestTimeOutsWaitedOut = 3;
+inline constexpr int kRequestFailures = 6;
+inline constexpr uint32_t kRecordLimitMs = 500;
+inline constexpr int kRecordTimeOuts = 10;
+inline constexpr size_t kRecordMax = 255;
+// Sequence number, the two sum bytes and the carriage return.
+inline constexpr size_t kRecordMin = 4;
+
+// How a receive command ended, for front ends that tell more than the result code.
+enum class ReceiveStatus {
+  kCancelled,    // no file chosen
+  kFileFailed,   // the output file could not be created
+  kPortFailed,   // the port did not open
+  kNoContact,    // the terminal did not accept the request
+  kNothing,      // the terminal had no records
+  kTimedOut,     // the records stopped coming
+  kWriteFailed,  // a record could not be written to the file
+  kDone,         // records received
+};
+
+// The command. Returns the record count; 0 when the choice was cancelled or nothing was
+// received; -1 after a time-out among the records (or a failed write; the file is then deleted);
+// -2 when the file could not be created; -3 when the port did not open. `texts` supplies the
+// language's version of the closing question.
+int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle,
+                ReceiveStatus* status = nullptr);
+
+// The Save dialog for the received data.
+std::optional<std::filesystem::path> ChooseOutputFile(LinkUi& ui);
+
+// The exchange on the open port: "READ\r" until the terminal answers "ACK\r", then the records
+// until "OVER\r". Each good record is written to `out` (and flushed) before it is acknowledged.
+// Gives the count, 0 (nothing received or no contact) or -1 (time-out or failed write).
+int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status = nullptr);
+
+// Passes the count display's stages to the front end: 0 before the first record, 1 with the
+// count after each stored record, 2 at the end.
+void ShowReceiveCount(LinkUi& ui, int stage, int count);
+
+// "Done : 5 records received.\nView the received data?" (with a language, its texts 4 and 5
+// around the count), Yes and No, caption "Upload Data".
+Message ReceiveDoneMessage(int count, const TextLoader& texts);
+
+}  // namespace q700

@@ -209,14 +209,18 @@ int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle, Recei
   CloseLinkPort(link, false);
   std::fclose(out);
 
-  std::error_code ec;
+  // Only a file this command created is deleted, never a device it was pointed at.
+  const auto remove = [&path] {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(*path, ec)) std::filesystem::remove(*path, ec);
+  };
   if (count > 0) {
     if (ui.Show(ReceiveDoneMessage(count, texts)) == Answer::kYes) ui.ViewReceivedFile(*path);
   } else if (count == 0) {
     Tell(ui, kCaptionUploadData, kTextNoDataReceived);
-    std::filesystem::remove(*path, ec);
+    remove();
   } else {
-    std::filesystem::remove(*path, ec);
+    remove();
   }
   return count;
 }

@@ -1,0 +1,123 @@
+// The program's link wired to the virtual terminal over an in-memory line on a fake clock. While
+// the program waits on its port, the terminal's time passes too: its replies leave when they are
+// due and its own time-outs run, as they would in a process of their own.
+#pragma once
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+
+#include "base/clock.h"
+#include "link/link.h"
+#include "link/memory_port.h"
+#include "link/virtual_terminal.h"
+#include "shell/preferences.h"
+#include "support/recording_link_ui.h"
+
+namespace q700::test {
+
+class VirtualTerminalLink {
+ public:
+  explicit VirtualTerminalLink(TerminalConfig config)
+      : terminal(std::move(config)), line(clock), ports(*this), link(ports, clock, ui, prefs) {
+    prefs.port_index = 0;
+    prefs.download_via = kViaSerialSpp;
+    prefs.receive_via = kViaSerialSpp;
+    far_ = line.Open(1);
+    line.SetOnReceive(1, [this] {
+      uint8_t buffer[512];
+      for (;;) {
+        const IoResult r = far_->Read(Bytes(buffer, sizeof buffer), 0);
+        if (r.count == 0) break;
+        terminal.Receive(ConstBytes(buffer, r.count), clock.NowMs());
+      }
+      Collect();
+      Deliver();
+    });
+  }
+
+  VirtualTerminal terminal;
+  FakeClock clock;
+  MemoryPortPair line;
+  RecordingLinkUi ui;
+  Preferences prefs;
+
+ private:
+  // The program's port: before waiting for bytes it lets the terminal act up to the deadline.
+  class TickingPort final : public SerialPort {
+   public:
+    TickingPort(VirtualTerminalLink& owner, std::unique_ptr<SerialPort> inner)
+        : owner_(owner), inner_(std::move(inner)) {}
+    bool SetQueueSizes(uint32_t r, uint32_t s) override { return inner_->SetQueueSizes(r, s); }
+    bool ApplySettings(const LineSettings& s) override { return inner_->ApplySettings(s); }
+    bool ReadSettings(LineSettings* s) override { return inner_->ReadSettings(s); }
+    bool SetTimeouts(const PortTimeouts& t) override { return inner_->SetTimeouts(t); }
+    bool GetTimeouts(PortTimeouts* t) override { return inner_->GetTimeouts(t); }
+    IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
+      return inner_->Write(data, timeout_ms);
+    }
+    bool Purge(bool r, bool s) override { return inner_->Purge(r, s); }
+    IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
+      FakeClock& clock = owner_.clock;
+      const uint64_t deadline = clock.NowMs() + timeout_ms;
+      for (;;) {
+        owner_.Deliver();
+        if (owner_.line.Pending(0) > 0) return inner_->Read(buffer, 0);
+        const uint64_t next = owner_.NextEvent();
+        if (next > deadline)
+          return inner_->Read(buffer, static_cast<uint32_t>(deadline - clock.NowMs()));
+        clock.Advance(next - clock.NowMs());
+        owner_.terminal.Tick(clock.NowMs());
+        owner_.Collect();
+      }
+    }
+
+   private:
+    VirtualTerminalLink& owner_;
+    std::unique_ptr<SerialPort> inner_;
+  };
+
+  class Ports final : public PortSystem {
+   public:
+    explicit Ports(VirtualTerminalLink& owner) : owner_(owner) {}
+    EntryStatus ReadEntry(size_t position, PortEntry* entry) override {
+      if (position > 0) return EntryStatus::kEnd;
+      *entry = {"\\Device\\VCP0", "COM7"};
+      return EntryStatus::kOk;
+    }
+    std::string DeviceName(std::string_view name) override { return std::string(name); }
+    std::unique_ptr<SerialPort> Open(const std::string&) override {
+      std::unique_ptr<SerialPort> end = owner_.line.Open(0);
+      if (end == nullptr) return nullptr;
+      return std::make_unique<TickingPort>(owner_, std::move(end));
+    }
+
+   private:
+    VirtualTerminalLink& owner_;
+  };
+
+  void Collect() {
+    for (TerminalOutput& out : terminal.TakeOutput()) pending_.push_back(std::move(out));
+    terminal.TakeLog();
+  }
+  void Deliver() {
+    while (!pending_.empty() && pending_.front().not_before_ms <= clock.NowMs()) {
+      far_->Write(pending_.front().bytes, 0);
+      pending_.pop_front();
+    }
+  }
+  uint64_t NextEvent() const {
+    uint64_t next = terminal.NextDeadline();
+    if (!pending_.empty()) next = std::min(next, pending_.front().not_before_ms);
+    return next;
+  }
+
+  std::unique_ptr<SerialPort> far_;
+  std::deque<TerminalOutput> pending_;
+
+ public:
+  Ports ports;
+  Link link;
+};
+
+}  // namespace q700::test

@@ -13,8 +13,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -72,11 +72,12 @@ class Rig {
     socat_ = Spawn({"socat", "pty,raw,echo=0,link=" + Host(), "pty,raw,echo=0,link=" + Term()},
                    dir_ / "socat.out", dir_ / "socat.err");
     if (!WaitFor([this] { return fs::exists(Host()) && fs::exists(Term()); })) return;
-    terminal_ = Spawn({Q700_TOOL, "terminal", "--port", Term(), "--store", (dir_ / "store").string(),
-                       "--records", (dir_ / "records.txt").string(), "--pace", kPace},
-                      dir_ / "terminal.out", dir_ / "terminal.log");
-    ready_ = WaitFor([this] { return ReadText(dir_ / "terminal.log").find("serving on") !=
-                                     std::string::npos; });
+    terminal_ =
+        Spawn({Q700_TOOL, "terminal", "--port", Term(), "--store", (dir_ / "store").string(),
+               "--records", (dir_ / "records.txt").string(), "--pace", kPace},
+              dir_ / "terminal.out", dir_ / "terminal.log");
+    ready_ = WaitFor(
+        [this] { return ReadText(dir_ / "terminal.log").find("serving on") != std::string::npos; });
   }
   ~Rig() {
     for (const pid_t pid : {terminal_, socat_}) {
@@ -135,7 +136,8 @@ void Report(benchmark::State& state, const Rig& rig, const ToolRun& run, uint64_
   state.counters["wall_s"] = run.wall_s;
   state.counters["wire_ratio"] = run.wall_s / wire_s;
   state.counters["cpu_pct"] = 100.0 * run.cpu_s / run.wall_s;
-  if (run.status != 0) state.SkipWithError(("the tool failed: " + ReadText(rig.Path("tool.err"))).c_str());
+  if (run.status != 0)
+    state.SkipWithError(("the tool failed: " + ReadText(rig.Path("tool.err"))).c_str());
 }
 
 void BM_ApplicationDownload(benchmark::State& state) {

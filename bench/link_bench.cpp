@@ -29,7 +29,7 @@ using SteadyClock = std::chrono::steady_clock;
 
 constexpr uint32_t kBaud = 115200;
 constexpr char kPace[] = "115200";
-constexpr int kRecordCount = 10000;
+const int kRecordCount = getenv("Q700_BENCH_RECORDS") ? atoi(getenv("Q700_BENCH_RECORDS")) : 10000;
 constexpr size_t kRecordLength = 40;
 
 // Starts a program with stdin from /dev/null and stdout and stderr into files.

@@ -26,3 +26,29 @@
 #define IDM_DOWNLOAD_LOOKUP 3040
 #define IDM_RECENT_FIRST 3300
 #define IDM_ABOUT 9030
+
+// The simulator window's child id inside the main window.
+#define IDC_CLIENT 100
+
+// Preferences dialog (PreferencesDlg): labels, lists, check boxes and the detection button.
+#define IDC_PREF_DOWNLOAD_LABEL 901
+#define IDC_PREF_RECEIVE_LABEL 902
+#define IDC_PREF_PORT_LABEL 903
+#define IDC_PREF_BAUD_LABEL 904
+#define IDC_PREF_LANGUAGE_LABEL 905
+#define IDC_PREF_DOWNLOAD 401
+#define IDC_PREF_RECEIVE 402
+#define IDC_PREF_BAUD 403
+#define IDC_PREF_LANGUAGE 404
+#define IDC_PREF_PORT 405
+#define IDC_PREF_AUTO_PRELOAD 101
+#define IDC_PREF_ON_TOP 102
+#define IDC_PREF_DETECT 1025
+
+// Progress window (ProgressDlg) of the downloads.
+#define IDC_PROGRESS_LABEL 901
+#define IDC_PROGRESS_BAR 870
+
+// About box (AboutBox): the two link labels.
+#define IDC_ABOUT_WEB 1001
+#define IDC_ABOUT_MAIL 1002

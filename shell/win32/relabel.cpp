@@ -10,6 +10,17 @@ void RelabelWindow(HWND window, TextLoader& texts, int language_id) {
   if (!label.empty()) SetWindowTextW(window, FromAnsi(label).c_str());
 }
 
+void RelabelMenuItem(HMENU menu, int position, TextLoader& texts, int language_id) {
+  if (menu == nullptr) return;
+  const std::string_view label = texts.Label(language_id);
+  if (label.empty()) return;
+  std::wstring text = FromAnsi(label);
+  MENUITEMINFOW item = {sizeof(item)};
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = text.data();
+  SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item);
+}
+
 void RelabelDialog(HWND dialog, TextLoader& texts, int title_id,
                    std::span<const ControlLabel> labels) {
   if (!texts.language_active()) return;

@@ -27,6 +27,10 @@ void RelabelDialog(HWND dialog, TextLoader& texts, int title_id,
 void RelabelDialog(HWND dialog, TextLoader& texts, int title_id,
                    std::initializer_list<ControlLabel> labels);
 
+// Sets the text of a menu item (by position) from a language entry, when a language is active and
+// has the entry.
+void RelabelMenuItem(HMENU menu, int position, TextLoader& texts, int language_id);
+
 // Sets one window's text from a language entry, when a language is active and has the entry.
 void RelabelWindow(HWND window, TextLoader& texts, int language_id);
 

@@ -1,0 +1,128 @@
+// The About box: program name and version, credits, and two link labels that open the
+// distributor's web site and a mail to its support.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "resources/resource.h"
+#include "shell/win32/dialogs.h"
+#include "shell/win32/gdi.h"
+
+namespace q700::win32 {
+namespace {
+
+struct AboutState {
+  HINSTANCE instance;
+  Font underlined;
+  HFONT plain = nullptr;
+  HWND hot = nullptr;  // the label under the mouse
+};
+
+bool IsLink(HWND window) {
+  const int id = GetDlgCtrlID(window);
+  return id == IDC_ABOUT_WEB || id == IDC_ABOUT_MAIL;
+}
+
+void SetHot(HWND dialog, AboutState& state, HWND label) {
+  if (state.hot == label) return;
+  HWND old = state.hot;
+  state.hot = label;
+  // A label is underlined while the mouse is away from it.
+  for (HWND changed : {old, label}) {
+    if (changed == nullptr) continue;
+    SendMessageW(changed, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(changed == label ? state.plain : state.underlined.get()),
+                 TRUE);
+  }
+  (void)dialog;
+}
+
+LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                          DWORD_PTR data) {
+  auto* state = reinterpret_cast<AboutState*>(data);
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(state->instance, MAKEINTRESOURCEW(IDC_HAND_CURSOR)));
+      return TRUE;
+    case WM_MOUSEMOVE:
+      if (state->hot != label) {
+        SetHot(GetParent(label), *state, label);
+        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, label, 0};
+        TrackMouseEvent(&track);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      if (state->hot == label) SetHot(GetParent(label), *state, nullptr);
+      break;
+  }
+  return DefSubclassProc(label, message, wparam, lparam);
+}
+
+void OpenLink(HWND dialog, int id) {
+  const std::wstring target =
+      id == IDC_ABOUT_WEB ? std::wstring(kWebAddress) : L"mailto:" + std::wstring(kSupportAddress);
+  ShellExecuteW(dialog, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+COLORREF LinkColour() {
+  return GetSysColorBrush(COLOR_HOTLIGHT) != nullptr ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255);
+}
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* state = reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG: {
+      state = reinterpret_cast<AboutState*>(lparam);
+      SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      state->plain = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+      LOGFONTW font{};
+      GetObjectW(state->plain != nullptr ? static_cast<HGDIOBJ>(state->plain)
+                                         : GetStockObject(DEFAULT_GUI_FONT),
+                 sizeof(font), &font);
+      font.lfUnderline = TRUE;
+      state->underlined.Reset(CreateFontIndirectW(&font));
+      for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL}) {
+        HWND label = GetDlgItem(dialog, id);
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(state->underlined.get()), FALSE);
+        SetWindowSubclass(label, LinkProc, 1, reinterpret_cast<DWORD_PTR>(state));
+      }
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC: {
+      HWND control = reinterpret_cast<HWND>(lparam);
+      if (!IsLink(control)) return FALSE;
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      SetTextColor(dc, LinkColour());
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDC_ABOUT_WEB:
+        case IDC_ABOUT_MAIL:
+          if (HIWORD(wparam) == STN_CLICKED) OpenLink(dialog, LOWORD(wparam));
+          return TRUE;
+        case IDOK:
+        case IDCANCEL:
+          EndDialog(dialog, LOWORD(wparam));
+          return TRUE;
+      }
+      break;
+    case WM_DESTROY:
+      for (int id : {IDC_ABOUT_WEB, IDC_ABOUT_MAIL}) {
+        RemoveWindowSubclass(GetDlgItem(dialog, id), LinkProc, 1);
+      }
+      break;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+void ShowAboutBox(HWND owner, HINSTANCE instance) {
+  AboutState state{instance};
+  DialogBoxParamW(instance, L"AboutBox", owner, AboutProc, reinterpret_cast<LPARAM>(&state));
+}
+
+}  // namespace q700::win32

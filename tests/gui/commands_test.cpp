@@ -133,7 +133,7 @@ TEST_F(CommandsTest, YesWithACancelledOrFailedSaveStopsTheCommand) {
 
   // No discards the changes: New starts a new design.
   ModalScript discard;
-  discard.Then(ClickButton(IDNO));
+  discard.Then(ClickButton(IDNO)).Then(Cancel());  // the editor sheet
   Command(IDM_NEW, discard);
   EXPECT_NE(app().design.settings[100], 0x5A);
   EXPECT_FALSE(app().modified);
@@ -147,8 +147,13 @@ TEST_F(CommandsTest, OpenLoadsTheChosenProjectAndRemembersIt) {
   const std::filesystem::path file = dir().path() / "Stock.TPX";
   ASSERT_TRUE(WriteProjectFile(file, design));
   ModalScript script;
-  script.Then(TypeFileName(file.wstring()));
+  std::wstring sheet;
+  script.Then(TypeFileName(file.wstring())).Then([&](HWND window) {
+    sheet = WindowText(window);
+    Cancel()(window);
+  });
   Command(IDM_OPEN, script);
+  EXPECT_NE(sheet.find(L"Stock.TPX"), std::wstring::npos) << "the editor sheet names the file";
   EXPECT_EQ(app().design.settings[100], 0x33);
   EXPECT_EQ(app().file_name, file.wstring());
   EXPECT_FALSE(app().modified);
@@ -200,10 +205,14 @@ TEST_F(CommandsTest, NewEditAboutAndExitRun) {
   Start();
   app().simulator.SimulatorKey(3);  // Utilities
   ASSERT_EQ(app().simulator.state(), EngineState::kUtilities);
-  Command(IDM_EDIT);
+  ModalScript edit;
+  edit.Then(Cancel());  // the editor sheet
+  Command(IDM_EDIT, edit);
   EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
   app().design.settings[100] = 0x77;
-  Command(IDM_NEW);  // not modified: no prompt
+  ModalScript new_design;
+  new_design.Then(Cancel());  // not modified: no prompt, only the sheet
+  Command(IDM_NEW, new_design);
   EXPECT_NE(app().design.settings[100], 0x77);
   EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
 

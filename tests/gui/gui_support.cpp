@@ -10,7 +10,13 @@ namespace {
 
 ModalScript* g_script = nullptr;
 
-std::wstring ClassName(HWND window) {
+std::string ToNarrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow.push_back(c < 128 ? static_cast<char>(c) : '?');
+  return narrow;
+}
+
+std::wstring WindowClass(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
   return name;
@@ -23,7 +29,7 @@ struct Search {
 
 BOOL CALLBACK FindModal(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
-  const std::wstring name = ClassName(window);
+  const std::wstring name = WindowClass(window);
   if (name != L"#32770" && name != L"#32768") return TRUE;
   if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
   if (std::find(search->handled->begin(), search->handled->end(), window) !=
@@ -51,7 +57,6 @@ void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ModalScript::Poll() {
-  if (steps_.empty()) return;
   handled_.erase(
       std::remove_if(handled_.begin(), handled_.end(), [](HWND w) { return !IsWindow(w); }),
       handled_.end());
@@ -59,6 +64,12 @@ void ModalScript::Poll() {
   EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&search));
   if (search.found == nullptr) return;
   handled_.push_back(search.found);
+  if (steps_.empty()) {
+    // Nobody expected it: close it so that a failing test does not hang.
+    ADD_FAILURE() << "unexpected modal window \"" << ToNarrow(WindowText(search.found)) << "\"";
+    Cancel()(search.found);
+    return;
+  }
   Step step = std::move(steps_.front());
   steps_.pop_front();
   step(search.found);
@@ -76,7 +87,7 @@ std::wstring StaticTexts(HWND window) {
   std::wstring all;
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassName(child) == L"Static") all += WindowText(child);
+    if (WindowClass(child) == L"Static") all += WindowText(child);
   }
   return all;
 }

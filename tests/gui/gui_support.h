@@ -12,7 +12,8 @@
 namespace q700::test {
 
 // Answers the modal windows that an action opens, one step per window, in order. A step gets
-// the window (a dialog, message box or menu) once it is shown and enabled; it must close it.
+// the window (a dialog, message box or menu) once it is shown and enabled; it must close it. A
+// window that no step expects fails the test and is cancelled.
 class ModalScript {
  public:
   using Step = std::function<void(HWND window)>;
@@ -41,6 +42,7 @@ struct SeenBox {
 ModalScript::Step ClickButton(int id, SeenBox* seen = nullptr);
 // A step for a file dialog: types the name and clicks OK; or cancels.
 ModalScript::Step TypeFileName(const std::wstring& name);
+// Cancels a dialog, message box, the editor sheet, or closes a menu.
 ModalScript::Step Cancel();
 
 std::wstring WindowText(HWND window);

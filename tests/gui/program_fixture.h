@@ -41,11 +41,15 @@ class ProgramTest : public ::testing::Test {
 
   std::filesystem::path PrefsPath() const { return dir_.path() / "MIRDANTO" / "TPQ700.ini"; }
 
-  void Command(int id) { SendMessageW(app_->main_window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  // Runs a command that opens no modal window.
+  void Command(int id) {
+    ModalScript none;
+    Command(id, none);
+  }
 
   // Runs a command with the modal windows answered by `script`.
   void Command(int id, ModalScript& script) {
-    script.Run([&] { Command(id); });
+    script.Run([&] { SendMessageW(app_->main_window, WM_COMMAND, MAKEWPARAM(id, 0), 0); });
   }
 
   win32::App& app() { return *app_; }

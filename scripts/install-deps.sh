@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick socat
+  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick socat
   clang libclang-rt-14-dev
 )
 

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+
 #include "resources/resource.h"
 #include "shell/win32/dialogs.h"
 #include "shell/win32/gdi.h"
@@ -65,8 +67,16 @@ void OpenLink(HWND dialog, int id) {
   ShellExecuteW(dialog, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// The system's hot-light colour, or pure blue when it has none or one that does not stand out from
+// the dialog (some systems set it to a pale grey).
 COLORREF LinkColour() {
-  return GetSysColorBrush(COLOR_HOTLIGHT) != nullptr ? GetSysColor(COLOR_HOTLIGHT) : RGB(0, 0, 255);
+  if (GetSysColorBrush(COLOR_HOTLIGHT) == nullptr) return RGB(0, 0, 255);
+  const COLORREF link = GetSysColor(COLOR_HOTLIGHT);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const int distance = std::abs(GetRValue(link) - GetRValue(face)) +
+                       std::abs(GetGValue(link) - GetGValue(face)) +
+                       std::abs(GetBValue(link) - GetBValue(face));
+  return distance < 192 ? RGB(0, 0, 255) : link;
 }
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {

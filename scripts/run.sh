@@ -74,9 +74,14 @@ wineserver -k >/dev/null 2>&1 || true
 echo "$port is $wine_end; the virtual terminal listens on $terminal_end" >&2
 
 if "$tool" --help 2>/dev/null | grep -q '^ *terminal\b'; then
-  "$tool" terminal --port "$terminal_end" --store "$work/terminal" >"$work/terminal.log" 2>&1 &
+  # Records for Receive Data: kept when the user has put others there.
+  [ -f "$work/records.txt" ] || printf '4006381333931;12\n4006381333948;3\n4006381333955;40\n' \
+    >"$work/records.txt"
+  "$tool" terminal --port "$terminal_end" --store "$work/terminal" --records "$work/records.txt" \
+    >"$work/terminal.log" 2>&1 &
   terminal_pid=$!
-  echo "Virtual terminal running; what it receives is stored in $work/terminal" >&2
+  echo "Virtual terminal running: it stores what it receives in $work/terminal and sends the" \
+    "lines of $work/records.txt to Receive Data." >&2
 else
   echo "This build has no virtual terminal (tpq700 terminal): the exchanges will find no terminal." >&2
 fi

@@ -26,7 +26,7 @@ bool IsLink(HWND window) {
   return id == IDC_ABOUT_WEB || id == IDC_ABOUT_MAIL;
 }
 
-void SetHot(HWND dialog, AboutState& state, HWND label) {
+void SetHot(AboutState& state, HWND label) {
   if (state.hot == label) return;
   HWND old = state.hot;
   state.hot = label;
@@ -37,7 +37,6 @@ void SetHot(HWND dialog, AboutState& state, HWND label) {
                  reinterpret_cast<WPARAM>(changed == label ? state.plain : state.underlined.get()),
                  TRUE);
   }
-  (void)dialog;
 }
 
 LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -49,13 +48,13 @@ LRESULT CALLBACK LinkProc(HWND label, UINT message, WPARAM wparam, LPARAM lparam
       return TRUE;
     case WM_MOUSEMOVE:
       if (state->hot != label) {
-        SetHot(GetParent(label), *state, label);
+        SetHot(*state, label);
         TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, label, 0};
         TrackMouseEvent(&track);
       }
       break;
     case WM_MOUSELEAVE:
-      if (state->hot == label) SetHot(GetParent(label), *state, nullptr);
+      if (state->hot == label) SetHot(*state, nullptr);
       break;
   }
   return DefSubclassProc(label, message, wparam, lparam);

@@ -160,12 +160,18 @@ TEST_F(CommandsTest, OpenLoadsTheChosenProjectAndRemembersIt) {
   EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
   ASSERT_EQ(app().prefs.recent.size(), 1u);
 
-  // A cancelled Open leaves a new design without a name, so Save cannot overwrite the file.
+  // A cancelled Open leaves a new design without a name, so Save cannot overwrite the file; the
+  // window is back at its place.
+  SetWindowPos(app().main_window, nullptr, 500, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ModalScript cancel;
   cancel.Then(Cancel());
   Command(IDM_OPEN, cancel);
   EXPECT_NE(app().design.settings[100], 0x33);
   EXPECT_TRUE(app().file_name.empty());
+  RECT frame{};
+  GetWindowRect(app().main_window, &frame);
+  EXPECT_EQ(frame.left, 300);
+  EXPECT_EQ(frame.top, 50);
 }
 
 TEST_F(CommandsTest, RecentFilesKeepFourMostRecentFirstAndReopen) {
@@ -194,6 +200,16 @@ TEST_F(CommandsTest, RecentFilesKeepFourMostRecentFirstAndReopen) {
   EXPECT_EQ(GetMenuItemCount(app().popup), 14 + 5);
   EXPECT_NE(MenuItemText(app().popup, 12).find(L"F2.TPX"), std::wstring::npos);
   EXPECT_NE(MenuItemText(app().popup, 13).find(L"F4.TPX"), std::wstring::npos);
+
+  // A recent file that is gone: the failure is shown, the design and its name stay.
+  std::filesystem::remove(files[3]);  // third in the list now
+  SeenBox gone;
+  ModalScript failed;
+  failed.Then(ClickButton(IDOK, &gone));
+  Command(IDM_RECENT_FIRST + 2, failed);
+  EXPECT_EQ(gone.text, L"File open/create failed!");
+  EXPECT_EQ(app().design.settings[100], 0x42);
+  EXPECT_EQ(app().file_name, files[2].wstring());
 
   // A long path is labelled by its first 15 characters, "..." and its last 22.
   app().file_name = L"C:\\Projects\\Warehouses\\Inventory\\Q700.TPX";

@@ -90,6 +90,9 @@ LRESULT ClientWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam == kClockTimer) OnTimer();
       return 0;
+    case WM_CAPTURECHANGED:
+      OnCaptureLost();
+      return 0;
   }
   return DefWindowProcW(hwnd_, message, wparam, lparam);
 }
@@ -255,6 +258,21 @@ void ClientWindow::OnLeftUp() {
     ClientToScreen(hwnd_, &at);
     OpenPopupMenu(at);
   }
+}
+
+void ClientWindow::OnCaptureLost() {
+  // Another window took the mouse in the middle of a press or a drag (a message box, the task
+  // switcher): put the key up and take the frame off the screen.
+  if (key_down_) {
+    const Point at = KeyPicture(pressed_key_);
+    WindowDc dc(hwnd_);
+    DrawBitmap(dc.get(), IDB_KEY_FIRST + pressed_key_ - 1, at.x, at.y);
+  } else if (dragging_) {
+    DrawDragFrame();
+  }
+  key_down_ = false;
+  dragging_ = false;
+  pressed_key_ = 0;
 }
 
 void ClientWindow::OpenPopupMenu(POINT screen) {

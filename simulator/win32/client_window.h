@@ -66,6 +66,7 @@ class ClientWindow final : public SimulatorHost {
   void OnMouseMove(int x, int y);
   void OnLeftUp();
   void OnTimer();
+  void OnCaptureLost();
   void OpenPopupMenu(POINT screen);
 
   void Paint(HDC dc);

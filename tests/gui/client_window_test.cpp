@@ -48,6 +48,11 @@ TEST_F(ClientWindowTest, PicturedKeysMoveTheSimulatorAndShowPressedWhileHeld) {
   EXPECT_TRUE(app().client.dragging());
   Up(100, 278);
   EXPECT_EQ(sim.state(), EngineState::kUtilities);
+  // Losing the mouse in the middle of a press puts the key up.
+  Down(50, 320);
+  EXPECT_EQ(app().client.pressed_key(), 1);
+  ReleaseCapture();
+  EXPECT_EQ(app().client.pressed_key(), 0);
   PumpMessages();
 }
 

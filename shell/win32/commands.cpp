@@ -114,12 +114,8 @@ void OpenProject(App& app) {
   // The design is new now: whatever happens below, Save must not write it over the old file.
   app.file_name.clear();
   const std::optional<std::wstring> chosen = ChooseProjectToOpen(app.main_window, app, initial);
-  if (chosen && LoadProject(app, std::filesystem::path(*chosen))) {
-    RunEditor(app);
-    ShowMainMenu(app);
-  } else {
-    ShowMainMenu(app);
-  }
+  if (chosen && LoadProject(app, std::filesystem::path(*chosen))) RunEditor(app);
+  ShowMainMenu(app);
 }
 
 bool SaveProject(App& app) {

@@ -1,10 +1,24 @@
-// The three exchanges with the terminal, run from the pop-up menu.
+// The three exchanges with the terminal and the cradle detection, run from the program's windows.
+#include <string>
+
+#include "link/cradle.h"
+#include "link/download.h"
+#include "link/receive.h"
 #include "shell/win32/commands.h"
 
 namespace q700::win32 {
 
-// The exchanges of the link are not part of the program yet.
-void StartDownload(App&, bool, bool) {}
-void StartReceive(App&, bool) {}
+void StartDownload(App& app, bool ir_cradle, bool lookup_file) {
+  DownloadToTerminal(app.link, app.link_ui, app.design, ir_cradle,
+                     lookup_file ? DownloadMode::kLookupFile : DownloadMode::kApplication);
+}
+
+void StartReceive(App& app, bool ir_cradle) {
+  q700::ReceiveData(app.link, app.link_ui, app.texts, ir_cradle);
+}
+
+int DetectCradlePort(App& app, std::string* port_name) {
+  return DetectCradle(*app.ports, SystemClock(), port_name);
+}
 
 }  // namespace q700::win32

@@ -70,6 +70,9 @@ std::optional<std::string> CheckFieldValue(const FieldInfo& field, std::string_v
 // Sets a field from a value that CheckFieldValue accepted.
 void SetField(const FieldInfo& field, Design& design, std::string_view value);
 
+// A choice label as the built-in text with its blanks tidied: "form  " and 3 give "form 3".
+std::string TidyLabel(std::string_view text);
+
 // Text escapes used by field values.
 std::string EscapeText(std::string_view bytes);
 std::optional<std::string> UnescapeText(std::string_view text);

@@ -2,6 +2,7 @@
 #include "editor/branch_dialogs.h"
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 
 namespace q700::editor {
 namespace {
@@ -9,8 +10,6 @@ namespace {
 using namespace form_offset;
 
 constexpr int kFieldItems = 8;
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
 
 // A stored position outside its list shows as the first entry.
 int Position(unsigned value, int count) {

@@ -1,5 +1,6 @@
 // The Code ID dialog: working copies, presets and the commit.
 #include "editor/code_id_dialog.h"
+#include "editor/page_values.h"
 
 #include <algorithm>
 
@@ -28,8 +29,6 @@ constexpr std::array<std::array<const char*, kCodeIdPresetCount>, kCodeIdCount> 
     {"V", "V", "D", "P", "M"},   // MSI
     {"W", "W", "E", "Q", "P"},   // Plessey
 }};
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 #include "editor/pickers.h"
 
 namespace q700::editor {
@@ -22,8 +23,6 @@ bool IsLetterOrDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 bool IsGs1Mode(uint8_t mode) { return mode == 2 || mode == 3; }
-bool InRange(int value, int count) { return value >= 0 && value < count; }
-
 }  // namespace
 
 FieldPropertiesLists LoadFieldPropertiesLists(TextLoader& texts) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 
 namespace q700::editor {
 namespace {
@@ -14,8 +15,6 @@ constexpr int kLineLengthMax = 80;
 constexpr uint8_t kSourceKeypad = 1;
 constexpr int kSignedLookupItems = 25;  // "nil", field, -field and +field 1 to 8
 constexpr int kLookupItems = 9;         // "nil", field 1 to 8
-
-bool InRange(int value, size_t count) { return value >= 0 && static_cast<size_t>(value) < count; }
 
 // Types of lines that take typed input and lengths: text to auto(+/-), alphameric to compare.
 bool HasLengths(uint8_t t) { return (t >= kTypeText && t <= kTypeAuto) || t >= kTypeAlphameric; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 
 namespace q700::editor {
 namespace {
@@ -18,10 +19,6 @@ constexpr int kTextNoMatch = 1451;
 constexpr int kTextBadFormat = 1441;
 constexpr int kLabelFixedLength = 263;
 constexpr int kLabelDelimited = 264;
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
-
-uint8_t Toggled(uint8_t flag) { return flag != 0 ? 0 : 1; }
 
 CheckState Check(uint8_t flag) { return CheckState{flag != 0, true}; }
 

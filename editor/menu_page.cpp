@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 #include "model/settings_block.h"
 
 namespace q700::editor {
@@ -12,10 +13,6 @@ namespace {
 constexpr size_t kCaptionRead = 21;
 constexpr size_t kItemRead = 24;
 constexpr int kTargetCount = kLastTarget + 1;
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
-
-uint8_t Toggled(uint8_t flag) { return flag != 0 ? 0 : 1; }
 
 }  // namespace
 

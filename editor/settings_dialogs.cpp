@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 #include "editor/pickers.h"
 
 namespace q700::editor {
@@ -18,10 +19,6 @@ constexpr int kFirstSettingsItemBox = 6;
 constexpr int kFunctionCount = 20;
 constexpr uint8_t kStartToneMin = 1;
 constexpr uint8_t kStartToneMax = 5;
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
-
-uint8_t Toggled(uint8_t flag) { return flag != 0 ? 0 : 1; }
 
 bool IsPasswordCharacter(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

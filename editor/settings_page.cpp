@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 #include "model/defaults.h"
 #include "model/settings_block.h"
 
@@ -30,8 +31,6 @@ struct ByteRange {
 };
 constexpr ByteRange kResetRanges[] = {{5, 67}, {115, 149}};
 constexpr ByteRange kAppliedRanges[] = {{5, 67}, {69, 83}, {115, 149}};
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
 
 void CopyRange(ConstBytes from, Bytes to, ByteRange range) {
   std::copy(from.begin() + static_cast<std::ptrdiff_t>(range.first),

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_values.h"
 #include "editor/prompt_import.h"
 #include "model/project_file.h"
 #include "model/settings_block.h"
@@ -28,8 +29,6 @@ constexpr int kMiscExtraTexts[] = {0, 2, 3, 4};
 
 // Labels that show blanks with the small font: (group, row).
 constexpr std::array<std::array<int, 2>, 3> kBlankSmallLabels = {{{12, 3}, {16, 2}, {21, 1}}};
-
-bool InRange(int value, int count) { return value >= 0 && value < count; }
 
 std::string RowText(const StagingRow& row) { return SlotText(ConstBytes(row.data(), row.size())); }
 

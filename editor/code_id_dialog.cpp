@@ -1,8 +1,9 @@
 // The Code ID dialog: working copies, presets and the commit.
 #include "editor/code_id_dialog.h"
-#include "editor/page_values.h"
 
 #include <algorithm>
+
+#include "editor/page_values.h"
 
 namespace q700::editor {
 namespace {

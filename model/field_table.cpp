@@ -36,6 +36,7 @@ std::string Label(int id) {
 
 std::vector<std::string> Labels(int first, int count) {
   std::vector<std::string> labels;
+  labels.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) labels.push_back(Label(first + i));
   return labels;
 }

@@ -49,6 +49,8 @@
 #define IDC_PROGRESS_LABEL 901
 #define IDC_PROGRESS_BAR 870
 
-// About box (AboutBox): the two link labels.
+// About box (AboutBox): the two link labels and the two credit lines.
 #define IDC_ABOUT_WEB 1001
 #define IDC_ABOUT_MAIL 1002
+#define IDC_ABOUT_DESIGNED 1003
+#define IDC_ABOUT_REWORKED 1004

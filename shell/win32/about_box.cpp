@@ -10,12 +10,14 @@
 #include "resources/resource.h"
 #include "shell/win32/dialogs.h"
 #include "shell/win32/gdi.h"
+#include "shell/win32/relabel.h"
 
 namespace q700::win32 {
 namespace {
 
 struct AboutState {
   HINSTANCE instance;
+  TextLoader& texts;
   Font underlined;
   HFONT plain = nullptr;
   HWND hot = nullptr;  // the label under the mouse
@@ -84,6 +86,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
     case WM_INITDIALOG: {
       state = reinterpret_cast<AboutState*>(lparam);
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      RelabelDialog(
+          dialog, state->texts, kAboutTitleId,
+          {{IDC_ABOUT_DESIGNED, kAboutDesignedId}, {IDC_ABOUT_REWORKED, kAboutReworkedId}});
       state->plain = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
       LOGFONTW font{};
       GetObjectW(state->plain != nullptr ? static_cast<HGDIOBJ>(state->plain)
@@ -129,8 +134,8 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 
 }  // namespace
 
-void ShowAboutBox(HWND owner, HINSTANCE instance) {
-  AboutState state{instance};
+void ShowAboutBox(HWND owner, HINSTANCE instance, TextLoader& texts) {
+  AboutState state{instance, texts};
   DialogBoxParamW(instance, L"AboutBox", owner, AboutProc, reinterpret_cast<LPARAM>(&state));
 }
 

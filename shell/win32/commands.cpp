@@ -201,7 +201,7 @@ bool RunCommand(App& app, int id) {
       RunReceiveData(app);
       return true;
     case IDM_ABOUT:
-      ShowAboutBox(app.main_window, app.instance);
+      ShowAboutBox(app.main_window, app.instance, app.texts);
       return true;
     case IDM_EXIT:
       SendMessageW(app.main_window, WM_CLOSE, 0, 0);

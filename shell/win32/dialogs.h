@@ -13,7 +13,12 @@ namespace q700::win32 {
 inline constexpr wchar_t kWebAddress[] = L"https://www.mirdanto.example/q700";
 inline constexpr wchar_t kSupportAddress[] = L"support@mirdanto.example";
 
-void ShowAboutBox(HWND owner, HINSTANCE instance);
+// Language ids of the About box: its title and its two credit lines.
+inline constexpr int kAboutTitleId = 21;
+inline constexpr int kAboutDesignedId = 22;
+inline constexpr int kAboutReworkedId = 23;
+
+void ShowAboutBox(HWND owner, HINSTANCE instance, TextLoader& texts);
 
 // The Preferences dialog over the program's preferences. On OK the preferences are stored in
 // `app.prefs` and written to the file, and the result is true; the caller reloads the language.

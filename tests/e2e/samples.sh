@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The sample designs: make_samples.sh makes the committed files byte for byte, their lookup files
-# fit the lookup definitions, and each sample runs in tpq700 simulate with the records worked out
-# by hand. Usage: samples.sh PATH/TO/tpq700
+# The samples: their scripts make the committed designs and language file byte for byte, the
+# lookup files fit the lookup definitions, and each design runs in tpq700 simulate with the
+# records worked out by hand. Usage: samples.sh PATH/TO/tpq700
 set -u
 tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 samples=$(cd "$(dirname "$0")/../../samples" && pwd)
@@ -30,6 +30,11 @@ bash "$samples/make_samples.sh" "$tool" "$work/made" >/dev/null || fail "make_sa
 for f in STOCK.TPX DELIVERY.TPX; do
   cmp -s "$samples/$f" "made/$f" || fail "$f differs from what make_samples.sh makes"
 done
+
+# The language file is what its script makes of its source.
+bash "$samples/make_language.sh" "$work/made" >/dev/null || fail "make_language.sh"
+cmp -s "$samples/Русский.lng" "made/Русский.lng" ||
+  fail "Русский.lng differs from what make_language.sh makes of russian.txt"
 
 # Lookup files: every line ends in CR LF; articles.txt has three tab-separated fields within the
 # lengths of STOCK.TPX's lookup file 1 (13, 20, 7); suppliers.txt has records of 26 characters.

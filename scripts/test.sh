@@ -6,12 +6,15 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-echo "== native build and tests" >&2
+# Both builds first: the native suite checks the Windows package, made from the Windows build.
+echo "== native and Windows builds" >&2
 cmake --preset native >/dev/null
 cmake --build --preset native
-ctest --preset native
-
-echo "== Windows build and tests under Wine" >&2
 cmake --preset windows >/dev/null
 cmake --build --preset windows
+
+echo "== native tests" >&2
+ctest --preset native
+
+echo "== Windows tests under Wine" >&2
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows

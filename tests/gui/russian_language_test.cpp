@@ -32,6 +32,7 @@
 #include "resources/dialogs/pages_ids.h"
 #include "resources/dialogs/settings_ids.h"
 #include "resources/resource.h"
+#include "shell/string_table.h"
 #include "shell/win32/dialogs.h"
 #include "shell/win32/text_convert.h"
 
@@ -88,6 +89,7 @@ class RussianLanguage : public ProgramTest {
     ASSERT_TRUE(WritePreferences(prefs, PrefsPath()));
     Start();
     ASSERT_TRUE(app().texts.language_active());
+    for (const StringTableEntry& entry : StringTable()) english_[entry.text].insert(entry.id);
     for (const LabelTable* table : EditorTables()) {
       english_[std::string(table->title)].insert(table->title_id);
       for (const LabelRow& row : table->rows)
@@ -122,23 +124,42 @@ class RussianLanguage : public ProgramTest {
     ++dialogs_seen_;
   }
 
-  // No static text or button of the window shows an English label of the editor's tables whose
-  // id the file gives another text.
+  // No static text, button or list item of the window shows an English text of the string table
+  // or the editor's label tables whose id the file gives another text.
   void ExpectNoEnglishLabel(HWND dialog, const std::string& where, std::set<int> allowed = {}) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-      const std::wstring kind = ClassOf(child);
-      if (kind != L"Static" && kind != L"Button") continue;
       if (allowed.count(GetDlgCtrlID(child)) != 0) continue;
-      const std::string text = win32::ToUtf8(gui_test::WindowText(child));
-      const auto found = english_.find(text);
-      if (found == english_.end()) continue;
-      for (int id : found->second) {
-        const std::string_view label = app().texts.Label(id);
-        EXPECT_TRUE(label.empty() || win32::FromAnsi(label) == win32::FromUtf8(text))
-            << "control " << GetDlgCtrlID(child) << " of " << where << " still reads \"" << text
-            << "\" (id " << id << ")";
+      const std::wstring kind = ClassOf(child);
+      std::vector<std::wstring> texts;
+      if (kind == L"Static" || kind == L"Button") texts.push_back(gui_test::WindowText(child));
+      if (kind == L"ComboBox" || kind == L"ListBox") {
+        const bool combo = kind == L"ComboBox";
+        const auto count = SendMessageW(child, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+        for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+          std::wstring item(static_cast<size_t>(SendMessageW(
+                                child, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)) +
+                                1,
+                            L'\0');
+          SendMessageW(child, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                       reinterpret_cast<LPARAM>(item.data()));
+          item.resize(wcslen(item.c_str()));
+          texts.push_back(item);
+        }
       }
+      for (const std::wstring& shown : texts) ExpectNotEnglish(shown, GetDlgCtrlID(child), where);
+    }
+  }
+
+  void ExpectNotEnglish(const std::wstring& shown, int control, const std::string& where) {
+    const std::string text = win32::ToUtf8(shown);
+    const auto found = english_.find(text);
+    if (found == english_.end()) return;
+    for (int id : found->second) {
+      const std::string_view label = app().texts.Label(id);
+      EXPECT_TRUE(label.empty() || win32::FromAnsi(label) == shown)
+          << "control " << control << " of " << where << " still reads \"" << text << "\" (id "
+          << id << ")";
     }
   }
 

@@ -1,5 +1,6 @@
 // The Russian language file of samples/: found and loaded as the program does, it names every
-// label of the dialogs and menus, the message texts and the terminal texts at their widths.
+// label of the dialogs and menus, the texts of their lists, the message texts and the terminal
+// texts at their widths.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,6 +44,23 @@ std::vector<int> MessageIds() {
   for (int id = 1131; id <= 1134; ++id) ids.push_back(id);
   for (int id = 1141; id <= 1149; ++id) ids.push_back(id);
   for (int id : {1161, 1162, 1163, 1165, 1166, 1167, 1168, 1169, 1170, 1171}) ids.push_back(id);
+  return ids;
+}
+
+// String-table texts that fill the dialogs' lists, and the names of the lookup and data file
+// filters. Numbers, speeds, file patterns and the port names IrDA, Bluetooth SPP and Serial-SPP
+// read the same in Russian and are left out.
+std::vector<int> ListIds() {
+  std::vector<int> ids = {1181, 1183, 1351, 1491, 1493, 1494};
+  const int ranges[][2] = {{1190, 1194}, {1211, 1216}, {1221, 1222}, {1231, 1232}, {1241, 1244},
+                           {1331, 1338}, {1345, 1347}, {1361, 1363}, {1371, 1389}, {1391, 1396},
+                           {1401, 1409}, {1411, 1418}, {1421, 1428}, {1441, 1443}, {1451, 1456},
+                           {1461, 1469}, {1481, 1484}, {1511, 1512}, {1521, 1522}, {1531, 1533},
+                           {1541, 1543}, {1551, 1553}, {1561, 1562}, {1581, 1606}, {1621, 1640},
+                           {1701, 1703}};
+  for (const auto& range : ranges) {
+    for (int id = range[0]; id <= range[1]; ++id) ids.push_back(id);
+  }
   return ids;
 }
 
@@ -116,6 +134,20 @@ TEST_F(SampleLanguage, ReplacesTheMessageTexts) {
     EXPECT_NE(text, built_in) << id;
     if (std::string_view(built_in).back() == ' ') {
       EXPECT_EQ(text.back(), ' ') << id;
+    }
+  }
+}
+
+TEST_F(SampleLanguage, TranslatesTheListsOfTheDialogs) {
+  for (int id : ListIds()) {
+    const char* built_in = FindStringTableText(id);
+    ASSERT_NE(built_in, nullptr) << id;
+    const std::string_view label = loader_.Label(id);
+    EXPECT_FALSE(label.empty()) << id << " " << built_in;
+    EXPECT_NE(label, built_in) << id;
+    // Texts that a number or a size tag follows keep the blank before it.
+    if (!label.empty() && std::string_view(built_in).back() == ' ') {
+      EXPECT_EQ(label.back(), ' ') << id << " " << built_in;
     }
   }
 }

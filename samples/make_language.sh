@@ -11,11 +11,12 @@ mkdir -p "$out"
 target="$out/Русский.lng"
 sed -e '/^#/d' -e '/^$/d' -e 's/\\t/\t/g' -e 's/|$//' "$here/russian.txt" |
   iconv -f UTF-8 -t CP1251 | sed -e 's/$/\r/' >"$target.tmp"
-mv "$target.tmp" "$target"
-size=$(wc -c <"$target")
+size=$(wc -c <"$target.tmp")
 # The program reads at most 17,000 bytes of a language file.
 if [ "$size" -gt 17000 ]; then
-  echo "make_language.sh: $target is $size bytes, more than the 17,000 a language file may have" >&2
+  rm -f "$target.tmp"
+  echo "make_language.sh: $target would be $size bytes; a language file may have 17,000" >&2
   exit 1
 fi
+mv "$target.tmp" "$target"
 echo "wrote $target ($size bytes)"

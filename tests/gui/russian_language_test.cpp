@@ -1,8 +1,8 @@
 // The Russian language file of samples/ next to the program, chosen in the preferences: the
 // pop-up menu, the message boxes, Preferences, About, the progress window, the editor sheet's six
-// pages and every dialog behind them show the file's texts. A label that kept its English text
-// where the file has an entry fails. ctest runs this suite with the Wine locale set to Russian
-// (LC_ALL=ru_RU.UTF-8, ANSI code page 1251), the code page the file is written in.
+// pages and every dialog behind them show the file's texts. A label or list item that kept its
+// English text where the file has an entry fails. ctest runs this suite with the Wine locale set to
+// Russian (LC_ALL=ru_RU.UTF-8, ANSI code page 1251), the code page the file is written in.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>

@@ -19,9 +19,6 @@ constexpr LabelRow kBarcodePageRows[] = {
     {IDC_BARCODE_TIMEOUT_LABEL, 305, "Time out :"},
     {IDC_BARCODE_SECONDS_LABEL, 306, "sec"},
     {IDC_BARCODE_SYMBOLOGY_GROUP, 307, "Barcode && Parameters"},
-    // The right-hand frame and the "more..." next to "Coop25" take the same texts as their
-    // neighbours, so that no English word is left on a translated page.
-    {IDC_BARCODE_SYMBOLOGY_GROUP_2, 307, "Barcode && Parameters"},
     {IDC_BARCODE_BOX + 1, 308, "Code 39"},
     {IDC_BARCODE_BOX + 2, 309, "Italian  Pharmacode"},
     {IDC_BARCODE_BOX + 3, 310, "French  Pharmacode"},
@@ -49,6 +46,7 @@ constexpr LabelRow kBarcodePageRows[] = {
     {IDC_BARCODE_BOX + 25, 332, "EAN128"},
     {IDC_BARCODE_BOX + 26, 333, "Negative Barcode"},
     {IDC_BARCODE_BOX + 27, 337, "Coop25"},
+    // The "more..." button next to "Coop25" (220) keeps its text in every language.
     {IDC_BARCODE_MORE + 1, kMoreLabel, "more..."},
     {IDC_BARCODE_MORE + 2, kMoreLabel, "more..."},
     {IDC_BARCODE_MORE + 3, kMoreLabel, "more..."},
@@ -66,7 +64,6 @@ constexpr LabelRow kBarcodePageRows[] = {
     {IDC_BARCODE_MORE + 15, kMoreLabel, "more..."},
     {IDC_BARCODE_MORE + 16, kMoreLabel, "more..."},
     {IDC_BARCODE_MORE + 17, kMoreLabel, "more..."},
-    {IDC_BARCODE_MORE + 20, kMoreLabel, "more..."},
     {IDC_BARCODE_CODE_ID, 335, "Code ID"},
     {IDC_BARCODE_WEIGHT_CODE, 336, "Weight Code"},
 };

@@ -58,11 +58,10 @@ BarcodePageLists BarcodePage::Lists() const {
 }
 
 DialogLabels BarcodePage::Labels() {
-  DialogLabels labels{
-      301, {{901, 302}, {902, 303}, {903, 304}, {904, 305}, {905, 306}, {906, 307}, {907, 307}}};
+  DialogLabels labels{301,
+                      {{901, 302}, {902, 303}, {903, 304}, {904, 305}, {905, 306}, {906, 307}}};
   for (const SymbologyBox& box : kBoxes) labels.controls.push_back({box.control, box.language_id});
   for (int button = 201; button <= 217; ++button) labels.controls.push_back({button, 334});
-  labels.controls.push_back({220, 334});
   labels.controls.push_back({218, 335});
   labels.controls.push_back({219, 336});
   return labels;

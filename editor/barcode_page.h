@@ -57,7 +57,7 @@ class BarcodePage {
   explicit BarcodePage(TextLoader& texts) : texts_(texts) {}
 
   BarcodePageLists Lists() const;
-  // The page's title and labels.
+  // The page's title and labels; the "more..." button next to "Coop25" (220) keeps its text.
   static DialogLabels Labels();
 
   // The page is created: read the settings and the 27 boxes from the design.

@@ -1,33 +1,160 @@
 #!/usr/bin/env bash
-# Makes a seed corpus for the project-file fuzz target with the tool itself: a new design, a
-# changed one, an old revision, the old header, and a short file.
+# Makes the seed corpora of the fuzz targets with the tool itself, one folder per target:
+# project files from `new` and `set`, preferences from `prefs`, field assignments from `show`,
+# and what the virtual terminal sends during real exchanges (caught by socat on a pseudo-terminal
+# pair) for the upload receiver and the download replies. Language and lookup files are written
+# here as a user would.
 # Usage: fuzz/make_seeds.sh PATH/TO/tpq700 OUT_FOLDER
 set -euo pipefail
-tool=$1
-out=$2
+tool=$(realpath "$1")
+out=$(realpath -m "$2")
 mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+export APPDATA=$work/appdata
 
-"$tool" new --force "$out/new.TPX"
-
-cp "$out/new.TPX" "$out/changed.TPX"
-"$tool" set "$out/changed.TPX" "settings.start=menu 1" settings.large_font=1 \
+# Project files: a new design, a changed one, old revisions, the old header, a short file.
+p=$out/project_file
+mkdir -p "$p"
+"$tool" new --force "$p/new.TPX" >/dev/null
+cp "$p/new.TPX" "$p/changed.TPX"
+"$tool" set "$p/changed.TPX" "settings.start=menu 1" settings.large_font=1 \
   menu.1.font=large menu.1.caption_flag=1 menu.1.caption=Stock "menu.1.item.1.text=Count" \
   "menu.1.item.1.target=form 2" form.2.font=large form.2.line.1.type=text \
   form.2.line.2.type=extension form.2.line.1.prompt=Item form.2.line.1.max_length=40 \
   lookup.1.member_length=20 lookup.1.field_count=3 weight.key_field=5
-
-cp "$out/new.TPX" "$out/revision1.TPX"
-"$tool" set "$out/revision1.TPX" settings.key_click=5 "form.1.error_target=menu 3" \
+cp "$p/new.TPX" "$p/revision1.TPX"
+"$tool" set "$p/revision1.TPX" settings.key_click=5 "form.1.error_target=menu 3" \
   settings.revision=1
+cp "$p/new.TPX" "$p/revision3.TPX"
+"$tool" set "$p/revision3.TPX" settings.revision=3
+cp "$p/revision1.TPX" "$p/old-header.TPX"
+printf 'Q700-1.00' | dd of="$p/old-header.TPX" conv=notrunc status=none
+head -c 5000 "$p/changed.TPX" >"$p/short.TPX"
+# The Startup page imports from the same files.
+rm -rf "$out/prompt_import"
+cp -r "$p" "$out/prompt_import"
+head -c 17000 "$p/changed.TPX" >"$out/prompt_import/texts-only.TPX"
 
-cp "$out/new.TPX" "$out/revision3.TPX"
-"$tool" set "$out/revision3.TPX" settings.revision=3
+# Preferences: the defaults, changed ones, and a file with recent projects.
+p=$out/preferences
+mkdir -p "$p"
+ini=$APPDATA/MIRDANTO/TPQ700.ini
+"$tool" prefs --via cradle-ir >/dev/null && cp "$ini" "$p/default.ini"
+"$tool" prefs --via serial-spp --receive-via irda --baud 9600 >/dev/null &&
+  cp "$ini" "$p/changed.ini"
+printf 'C:\\Shop\\shop.TPX\r2\r1\r3\r4\r1\r1\rDeutsch\r2\rC:\\Shop\\shop.TPX\rC:\\a.TPX\rD:\\b.TPX\rE:\\c.TPX\r' \
+  >"$p/recent.ini"
+printf 'Unknow\r0\r1\r' >"$p/three-fields.ini"
 
-# The old header, and an old design behind it.
-cp "$out/revision1.TPX" "$out/old-header.TPX"
-printf 'Q700-1.00' | dd of="$out/old-header.TPX" conv=notrunc status=none
+# Language files: a translation, one that clears an entry, one with LF line ends, a nameless one.
+p=$out/language_files
+mkdir -p "$p"
+printf 'Deutsch\r\n1121=Fehler\r\n1122=Warnung\r\n1132=Vollst\xe4ndig geladen!\r\n11=TPQ700 Einstellungen\r\n1218=OK\r\n1219=Abbrechen\r\n721=1.Erfassen   \r\n' \
+  >"$p/deutsch.lng"
+printf 'Cleared\r\n1121=\r\n4=Fertig : \r\n5= Datens\xe4tze\r\n6=Empfangen :\r\n' >"$p/cleared.lng"
+printf 'Unix\n1121=Erreur\n1144=D\xe9lai d\x27attente !\n' >"$p/lf.lng"
+printf '\r\n1121=Nameless\r\n' >"$p/nameless.lng"
 
-# A file that ends inside the form table.
-head -c 5000 "$out/changed.TPX" >"$out/short.TPX"
+# Lookup files: lines ending in CR LF, LF only, a last line without its end, a line of 253 bytes
+# and one of 254, and the tool's own listing of a design.
+p=$out/lookup_send
+mkdir -p "$p"
+printf '12\r\nZZY\r\n' >"$p/two-lines.txt"
+for i in $(seq 30); do printf '%05d;item %d;%d.%02d\r\n' "$i" "$i" "$((i * 3))" "$((i % 100))"; done \
+  >"$p/items.txt"
+printf 'first\nsecond\nthird' >"$p/lf-only.txt"
+printf 'a\r\n\r\nlast without end' >"$p/open-end.txt"
+{ printf '%0253d\r\n' 0; printf 'x\r\n'; } >"$p/longest.txt"
+{ printf 'ok\r\n'; printf '%0254d\r\n' 0; } >"$p/too-long.txt"
+"$tool" show "$out/project_file/changed.TPX" >"$work/fields.txt"
+head -c 3000 "$work/fields.txt" >"$p/listing.txt"
 
-ls -l "$out"
+# Field assignments: lines of the tool's listing of a changed design, a few at a time, and some
+# that are refused.
+p=$out/field_assign
+mkdir -p "$p"
+lines=$(wc -l <"$work/fields.txt")
+for start in $(seq 1 $((lines / 24)) "$lines"); do
+  sed -n "${start},$((start + 3))p" "$work/fields.txt" >"$p/fields-$start.txt"
+done
+printf 'form.1.line.1.prompt=Qty\\x80\nsettings.delimiter_1=13\n' >"$p/refused.txt"
+printf 'weight.prefix=7\nmenu.2.caption=A\\\\B\\r\nversion_tag=Q700RU005\n' >"$p/mixed.txt"
+
+# What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
+# a clean exchange of each kind, written by hand, stands in.
+if ! command -v socat >/dev/null; then
+  echo "socat is not installed: the terminal's replies are written by hand" >&2
+  mkdir -p "$out/receive" "$out/download_replies"
+  printf 'ACK\r\000ABC\306\000\r\001ZZY\016\001\rOVER\r' >"$out/receive/upload.bin"
+  { printf '0NAK ACK\r\nQ700RU004\r\n'; for i in $(seq 200); do printf 'ACK\r\n'; done; } \
+    >"$out/download_replies/application.txt"
+  printf '1NAK ACK\r\nACK\r\nACK\r\nACK\r\n' >"$out/download_replies/lookup.txt"
+  exit 0
+fi
+"$tool" new a.TPX >/dev/null
+printf '12\r\nZZY\r\n' >lookup.txt
+for i in $(seq 12); do printf 'record %d;%s\n' "$i" "$(head -c "$i" /dev/zero | tr '\0' '*')"; done \
+  >records.txt
+printf 'sum 269 \x01\n' >>records.txt
+: >no-records.txt
+
+# capture NAME TERMINAL-OPTIONS -- COMMAND...: runs the command against a terminal; the bytes the
+# terminal sent are left in $work/NAME.bin.
+capture() {
+  local name=$1 dir=$work/$1
+  shift
+  local options=()
+  while [ "$1" != -- ]; do options+=("$1"); shift; done
+  shift
+  mkdir -p "$dir"
+  socat -R "$work/$name.bin" pty,raw,echo=0,link="$dir/host" pty,raw,echo=0,link="$dir/term" &
+  local socat_pid=$!
+  pids+=("$socat_pid")
+  local i
+  for i in $(seq 50); do [ -e "$dir/host" ] && [ -e "$dir/term" ] && break; sleep 0.1; done
+  "$tool" terminal --port "$dir/term" --store "$dir" "${options[@]}" 2>"$dir/terminal.log" &
+  local terminal_pid=$!
+  pids+=("$terminal_pid")
+  for i in $(seq 50); do grep -q "serving on" "$dir/terminal.log" && break; sleep 0.05; done
+  "$@" --port "$dir/host" --via serial-spp >/dev/null 2>&1 || true
+  kill "$terminal_pid" "$socat_pid" 2>/dev/null || true
+  wait "$terminal_pid" "$socat_pid" 2>/dev/null || true
+}
+
+p=$out/receive
+mkdir -p "$p"
+capture upload --records records.txt -- "$tool" receive "$work/r1.txt"
+cp upload.bin "$p/upload.bin"
+capture upload-faults --records records.txt --fault corrupt=0.2,silence=0.1 --seed 3 -- \
+  "$tool" receive "$work/r2.txt"
+cp upload-faults.bin "$p/upload-faults.bin"
+capture upload-none --records no-records.txt -- "$tool" receive "$work/r3.txt"
+cp upload-none.bin "$p/nothing.bin"
+
+# The download target reads a first byte (even: the application, odd: the lookup file) and then
+# one reply per line.
+p=$out/download_replies
+mkdir -p "$p"
+as_replies() { printf '%s' "$1"; sed 's/\r/\r\n/g' "$2"; }
+capture application -- "$tool" download a.TPX
+as_replies 0 application.bin >"$p/application.txt"
+capture application-faults --fault corrupt=0.02,garble=0.02,nak=2 --seed 5 -- "$tool" download a.TPX
+as_replies 0 application-faults.bin >"$p/application-faults.txt"
+capture application-full --fault full=3 -- "$tool" download a.TPX
+as_replies 0 application-full.bin >"$p/application-full.txt"
+capture application-tag --tag Q700RU003 -- "$tool" download a.TPX
+as_replies 0 application-tag.bin >"$p/application-tag.txt"
+capture lookup -- "$tool" send-lookup lookup.txt
+as_replies 1 lookup.bin >"$p/lookup.txt"
+capture lookup-faults --fault nak=3,garble=0.1 --seed 2 -- "$tool" send-lookup lookup.txt
+as_replies 1 lookup-faults.bin >"$p/lookup-faults.txt"
+
+for p in "$out"/*/; do echo "$(basename "$p"): $(ls "$p" | wc -l) seeds"; done

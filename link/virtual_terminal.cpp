@@ -24,6 +24,12 @@ uint8_t AvoidCr(unsigned byte) { return byte == kCr ? 14 : static_cast<uint8_t>(
 
 std::string Text(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
+// A short message for the log: without its carriage return.
+std::string Printable(std::string_view text) {
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  return std::string(text);
+}
+
 uint32_t SpeedOfRateByte(uint8_t rate) {
   for (int i = 0; i < 5; ++i) {
     if (kCradleRateBytes[i] == rate) return kBaudRates[i];
@@ -176,7 +182,10 @@ void VirtualTerminal::HandleLine(const std::vector<uint8_t>& line) {
 }
 
 void VirtualTerminal::OnHandshake() {
-  if (dice_.Roll(config_.faults.silence)) return;
+  if (dice_.Roll(config_.faults.silence)) {
+    Fault("silence to the handshake");
+    return;
+  }
   const bool same_handshake = handshakes_ > 0 && handshakes_ < kHandshakeAttempts &&
                               !data_started_ &&
                               (mode_ == Mode::kAnswered || mode_ == Mode::kApplication);
@@ -213,10 +222,14 @@ bool VirtualTerminal::CountTry() {
 void VirtualTerminal::HandleBlock(std::vector<uint8_t> block) {
   data_started_ = true;
   if (dice_.Roll(config_.faults.silence)) {
+    Fault("silence to block " + std::to_string(block[102]));
     CountTry();
     return;
   }
-  if (dice_.Roll(config_.faults.corrupt)) CorruptOne(block, 0);
+  if (dice_.Roll(config_.faults.corrupt)) {
+    Fault("corrupt a byte of block " + std::to_string(block[102]));
+    CorruptOne(block, 0);
+  }
   unsigned sum = 0;
   for (size_t i = 0; i < kBlockDataSize; ++i) sum += block[i];
   const int number = block[102];
@@ -238,6 +251,7 @@ void VirtualTerminal::HandleBlock(std::vector<uint8_t> block) {
   }
   if (number == config_.faults.full ||
       static_cast<uint64_t>(number + 1) * kBlockDataSize > config_.memory) {
+    if (number == config_.faults.full) Fault("FULL to block " + std::to_string(number));
     if (Reply("FULL\r")) {
       EndExchange("memory full at block " + std::to_string(number));
     } else {
@@ -247,6 +261,7 @@ void VirtualTerminal::HandleBlock(std::vector<uint8_t> block) {
   }
   if (refused_ < config_.faults.nak) {
     ++refused_;
+    Fault("NAK to block " + std::to_string(number));
     Reply("NAK\r");
     CountTry();
     return;
@@ -268,6 +283,7 @@ void VirtualTerminal::HandleBlock(std::vector<uint8_t> block) {
 void VirtualTerminal::HandleLookupRecord(std::vector<uint8_t> record) {
   data_started_ = true;
   if (dice_.Roll(config_.faults.silence)) {
+    Fault("silence to lookup record " + std::to_string(lines_.size()));
     CountTry();
     return;
   }
@@ -283,7 +299,10 @@ void VirtualTerminal::HandleLookupRecord(std::vector<uint8_t> record) {
     }
     return;
   }
-  if (dice_.Roll(config_.faults.corrupt)) CorruptOne(record, 1);
+  if (dice_.Roll(config_.faults.corrupt)) {
+    Fault("corrupt a byte of lookup record " + std::to_string(lines_.size()));
+    CorruptOne(record, 1);
+  }
   bool sound = record.size() >= 3;
   const size_t length = sound ? record.size() - 3 : 0;
   if (sound) {
@@ -309,6 +328,9 @@ void VirtualTerminal::HandleLookupRecord(std::vector<uint8_t> record) {
   }
   if (static_cast<int>(lines_.size()) == config_.faults.full ||
       lookup_bytes_ + length + 2 > config_.memory) {
+    if (static_cast<int>(lines_.size()) == config_.faults.full) {
+      Fault("FULL to lookup record " + std::to_string(lines_.size()));
+    }
     if (Reply("FULL\r")) {
       EndExchange("memory full at lookup record " + std::to_string(lines_.size()));
     } else {
@@ -318,6 +340,7 @@ void VirtualTerminal::HandleLookupRecord(std::vector<uint8_t> record) {
   }
   if (refused_ < config_.faults.nak) {
     ++refused_;
+    Fault("NAK to lookup record " + std::to_string(lines_.size()));
     Reply("NAK\r");
     CountTry();
     return;
@@ -334,7 +357,10 @@ void VirtualTerminal::HandleLookupRecord(std::vector<uint8_t> record) {
 }
 
 void VirtualTerminal::StartUpload() {
-  if (dice_.Roll(config_.faults.silence)) return;
+  if (dice_.Roll(config_.faults.silence)) {
+    Fault("silence to the request");
+    return;
+  }
   if (mode_ != Mode::kIdle && mode_ != Mode::kUpload) {
     EndExchange("exchange given up: the host asked for the records");
   }
@@ -349,13 +375,17 @@ void VirtualTerminal::StartUpload() {
 void VirtualTerminal::SendUploadItem() {
   if (dice_.Roll(config_.faults.silence)) {
     // Held back: the host's time-out "NAK\r" asks for it.
+    Fault("silence: upload record " + std::to_string(upload_next_) + " held back");
     upload_holding_ = true;
     return;
   }
   if (upload_next_ < config_.records.size()) {
     std::vector<uint8_t> record =
         FrameUploadRecord(static_cast<int>(upload_next_ % 10), config_.records[upload_next_]);
-    if (dice_.Roll(config_.faults.corrupt)) CorruptOne(record, 1);
+    if (dice_.Roll(config_.faults.corrupt)) {
+      Fault("corrupt a byte of upload record " + std::to_string(upload_next_));
+      CorruptOne(record, 1);
+    }
     Emit(std::move(record));
     return;
   }
@@ -365,7 +395,10 @@ void VirtualTerminal::SendUploadItem() {
 
 void VirtualTerminal::HandleUploadReply(const std::string& reply) {
   if (!upload_started_) return;
-  if (dice_.Roll(config_.faults.drop)) return;  // lost on its way from the host
+  if (dice_.Roll(config_.faults.drop)) {
+    Fault("drop the host's " + Printable(reply));
+    return;
+  }
   if (upload_holding_) {
     if (reply == "NAK\r") {
       upload_holding_ = false;
@@ -413,6 +446,11 @@ void VirtualTerminal::StoreLookupFile() {
   }
 }
 
+void VirtualTerminal::Fault(const std::string& what) {
+  ++faults_injected_;
+  Log("fault: " + what);
+}
+
 void VirtualTerminal::EndExchange(const std::string& why) {
   Log(why);
   mode_ = Mode::kIdle;
@@ -428,9 +466,13 @@ void VirtualTerminal::EndExchange(const std::string& why) {
 }
 
 bool VirtualTerminal::Reply(std::string_view text) {
-  if (dice_.Roll(config_.faults.drop)) return false;
+  if (dice_.Roll(config_.faults.drop)) {
+    Fault("drop the reply " + Printable(text));
+    return false;
+  }
   std::vector<uint8_t> bytes(text.begin(), text.end());
   if (dice_.Roll(config_.faults.garble)) {
+    Fault("garble the reply " + Printable(text));
     for (size_t i = 0; i + 1 < bytes.size(); ++i) bytes[i] = '?';
     Emit(std::move(bytes));
     return false;

@@ -61,6 +61,8 @@ class VirtualTerminal {
   // Exchanges that have ended, completed or not.
   int exchanges_ended() const { return exchanges_ended_; }
   bool in_exchange() const { return mode_ != Mode::kIdle; }
+  // Faults of the plan injected so far; each is also logged as "fault: ...".
+  int faults_injected() const { return faults_injected_; }
 
  private:
   enum class Mode { kIdle, kAnswered, kApplication, kLookup, kUpload };
@@ -84,6 +86,7 @@ class VirtualTerminal {
   void Emit(std::vector<uint8_t> bytes);
   void CorruptOne(std::vector<uint8_t>& bytes, size_t protected_tail);
   void Log(std::string line) { log_.push_back(std::move(line)); }
+  void Fault(const std::string& what);
 
   TerminalConfig config_;
   FaultDice dice_;
@@ -114,6 +117,7 @@ class VirtualTerminal {
   std::vector<TerminalOutput> output_;
   std::vector<std::string> log_;
   int exchanges_ended_ = 0;
+  int faults_injected_ = 0;
 };
 
 // The lines of a records file: split at line feeds, a carriage return before one dropped. False,

@@ -1,6 +1,6 @@
 // The virtual terminal as a state machine fed with bytes and time: the cradle's control bytes,
-// the two-step handshake, messages cut short, abandoned exchanges, the upload records, and the
-// fault syntax.
+// the two-step handshake, messages cut short, abandoned exchanges, the upload records, the fault
+// syntax and the log of injected faults.
 #include "link/virtual_terminal.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,39 @@ TEST_F(VirtualTerminalTest, UploadSendsNumberedSummedRecordsAndRepeatsOnNak) {
   EXPECT_EQ(Feed("ACK\r", 30), "OVER\r");
   EXPECT_FALSE(terminal.in_exchange());
   EXPECT_EQ(FrameUploadRecord(0, "ZZY"), (std::vector<uint8_t>{0, 'Z', 'Z', 'Y', 14, 1, 13}));
+}
+
+TEST(VirtualTerminalFaultTest, EveryInjectedFaultIsCountedAndLogged) {
+  test::TempDir store;
+  TerminalConfig config;
+  config.store = store.path();
+  config.faults.nak = 2;
+  config.faults.full = 1;
+  VirtualTerminal terminal(config);
+  const auto feed = [&terminal](std::string_view bytes, uint64_t at_ms) {
+    terminal.Receive(ConstBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()),
+                     at_ms);
+  };
+  feed("ZENTAK\r", 0);
+  feed("ZENTAK\r", 10);
+  const auto block = [](int number) {
+    std::string b(100, static_cast<char>('a' + number));
+    unsigned sum = 0;
+    for (const char c : b) sum += static_cast<uint8_t>(c);
+    b += static_cast<char>(sum / 256);
+    b += static_cast<char>(sum % 256);
+    b += static_cast<char>(number);
+    return b;
+  };
+  for (int i = 0; i < 3; ++i) feed(block(0), 100 + i * 10);
+  feed(block(1), 200);
+  EXPECT_EQ(terminal.faults_injected(), 3);
+  std::vector<std::string> faults;
+  for (const std::string& line : terminal.TakeLog()) {
+    if (line.rfind("fault: ", 0) == 0) faults.push_back(line);
+  }
+  EXPECT_EQ(faults, (std::vector<std::string>{"fault: NAK to block 0", "fault: NAK to block 0",
+                                              "fault: FULL to block 1"}));
 }
 
 TEST(UploadRecordsTest, LinesOfTheRecordsFile) {

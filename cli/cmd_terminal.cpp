@@ -46,7 +46,8 @@ constexpr char kTerminalFooter[] =
     "  nak=N      the first N tries of every block and lookup record are answered NAK\n"
     "  full=N     block N (application) or record N from 0 (lookup file) is answered FULL\n"
     "for example --fault corrupt=0.01,drop=0.01,silence=0.005,nak=3,full=57 --seed 7. The same "
-    "seed gives the same faults for the same exchange.\n";
+    "seed gives the same faults for the same exchange. Each fault injected is logged on stderr "
+    "as a line \"fault: ...\".\n";
 
 }  // namespace
 

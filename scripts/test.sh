@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds natively and for Windows, and runs every test: the native
-# suite, then the Windows executables under Wine (with a virtual display for the GUI tests).
+# suite, the same suite built with address and undefined-behaviour sanitizers, then the Windows
+# executables under Wine (with a virtual display for the GUI tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,11 @@ cmake --build --preset windows
 
 echo "== native tests" >&2
 ctest --preset native
+
+echo "== native build and tests with address and undefined-behaviour sanitizers" >&2
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
 
 echo "== Windows tests under Wine" >&2
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows

@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   Model model(input);
   model.Download(application, application ? setup.blocks : setup.records);
-  Q700_FUZZ_CHECK(terminal.writes == model.writes);
+  Q700_FUZZ_CHECK(terminal.Writes() == model.writes);
   Q700_FUZZ_CHECK(terminal.ui.TextIds() == model.texts);
   Q700_FUZZ_CHECK(done == (model.texts.back() == q700::kTextDownloadedCompletely));
   // Every reply the program kept is a short text without its carriage return.

@@ -22,36 +22,13 @@ namespace {
 
 constexpr size_t kMaxAssignments = 8;
 
-// The block of the design a field lives in.
-q700::Bytes BlockOf(q700::Design& d, q700::DesignBlock block) {
-  switch (block) {
-    case q700::DesignBlock::kVersionTag:
-      return d.version_tag;
-    case q700::DesignBlock::kBarcode:
-      return d.barcode;
-    case q700::DesignBlock::kMenus:
-      return d.menus;
-    case q700::DesignBlock::kForms:
-      return d.forms;
-    case q700::DesignBlock::kLookups:
-      return d.lookups;
-    case q700::DesignBlock::kTexts:
-      return d.texts;
-    case q700::DesignBlock::kSettings:
-      return d.settings;
-    case q700::DesignBlock::kWeight:
-      return d.weight;
-  }
-  return {};
-}
-
 // The bytes a field may change: a word's two, a text's or characters' slot, else one byte.
 q700::Bytes Footprint(const q700::FieldInfo& f, q700::Design& d) {
   const size_t width = f.word ? 2
                        : (f.kind == q700::FieldKind::kText || f.kind == q700::FieldKind::kChars)
                            ? f.size
                            : 1;
-  return BlockOf(d, f.block).subspan(f.offset, width);
+  return q700::DesignBlockBytes(d, f.block).subspan(f.offset, width);
 }
 
 // True when the designs differ only inside the field's bytes.

@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Expected e = Model(input);
 
   Q700_FUZZ_CHECK(count == e.count);
-  Q700_FUZZ_CHECK(terminal.writes == e.writes);
+  Q700_FUZZ_CHECK(terminal.Writes() == e.writes);
   std::vector<int> shown = terminal.ui.TextIds();
   if (count > 0) {
     // The closing question, which names the count.

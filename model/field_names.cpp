@@ -8,28 +8,6 @@
 namespace q700 {
 namespace {
 
-Bytes BlockOf(Design& d, DesignBlock block) {
-  switch (block) {
-    case DesignBlock::kVersionTag:
-      return d.version_tag;
-    case DesignBlock::kBarcode:
-      return d.barcode;
-    case DesignBlock::kMenus:
-      return d.menus;
-    case DesignBlock::kForms:
-      return d.forms;
-    case DesignBlock::kLookups:
-      return d.lookups;
-    case DesignBlock::kTexts:
-      return d.texts;
-    case DesignBlock::kSettings:
-      return d.settings;
-    case DesignBlock::kWeight:
-      return d.weight;
-  }
-  return {};
-}
-
 std::string Normalised(std::string_view label) {
   std::string out = TidyLabel(label);
   std::transform(out.begin(), out.end(), out.begin(),
@@ -77,6 +55,28 @@ std::string Accepts(const FieldInfo& f) {
 
 }  // namespace
 
+Bytes DesignBlockBytes(Design& d, DesignBlock block) {
+  switch (block) {
+    case DesignBlock::kVersionTag:
+      return d.version_tag;
+    case DesignBlock::kBarcode:
+      return d.barcode;
+    case DesignBlock::kMenus:
+      return d.menus;
+    case DesignBlock::kForms:
+      return d.forms;
+    case DesignBlock::kLookups:
+      return d.lookups;
+    case DesignBlock::kTexts:
+      return d.texts;
+    case DesignBlock::kSettings:
+      return d.settings;
+    case DesignBlock::kWeight:
+      return d.weight;
+  }
+  return {};
+}
+
 std::string DescribeField(const FieldInfo& f) {
   std::string text;
   switch (f.kind) {
@@ -103,13 +103,13 @@ std::string DescribeField(const FieldInfo& f) {
 }
 
 unsigned FieldNumber(const FieldInfo& f, Design& design) {
-  const Bytes block = BlockOf(design, f.block);
+  const Bytes block = DesignBlockBytes(design, f.block);
   if (f.word) return ReadU16Le(block, f.offset);
   return GetBits(block[f.offset], f.bit_low, f.bit_width);
 }
 
 std::string FormatField(const FieldInfo& f, Design& design) {
-  const Bytes block = BlockOf(design, f.block);
+  const Bytes block = DesignBlockBytes(design, f.block);
   switch (f.kind) {
     case FieldKind::kNumber:
       return std::to_string(FieldNumber(f, design));
@@ -177,7 +177,7 @@ std::optional<std::string> CheckFieldValue(const FieldInfo& f, std::string_view 
 }
 
 void SetField(const FieldInfo& f, Design& design, std::string_view value) {
-  const Bytes block = BlockOf(design, f.block);
+  const Bytes block = DesignBlockBytes(design, f.block);
   switch (f.kind) {
     case FieldKind::kNumber:
     case FieldKind::kChoice: {

@@ -52,6 +52,9 @@ struct FieldInfo {
   bool read_only = false;
 };
 
+// The bytes of one block of a design.
+Bytes DesignBlockBytes(Design& design, DesignBlock block);
+
 // The table of every field, in design order.
 const std::vector<FieldInfo>& DesignFields();
 const FieldInfo* FindField(std::string_view name);

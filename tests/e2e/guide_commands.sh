@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Every command line of the user guide's shell examples (```sh blocks of docs/guide.md) runs as
-# written, in order, in one shell: in a scratch folder holding a copy of samples/, with tpq700 on
-# the search path and the user's preferences out of reach. A line ending in '&' starts in the
-# background and is waited for (socat's links, the virtual terminal's "serving on"). Fails on the
-# first command that exits with a status other than 0.
+# Every picture of the user guide exists, and every command line of its shell examples (```sh
+# blocks of docs/guide.md) runs as written, in order, in one shell: in a scratch folder holding
+# a copy of samples/, with tpq700 on the search path and the user's preferences out of reach. A
+# line ending in '&' starts in the background and is waited for (socat's links, the virtual
+# terminal's "serving on"). Fails on the first command that exits with a status other than 0.
 # Usage: guide_commands.sh PATH/TO/tpq700
 set -u
 tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -39,6 +39,14 @@ if [ "${#commands[@]}" -lt 20 ]; then
   echo "FAIL: only ${#commands[@]} command lines found in $guide" >&2
   exit 1
 fi
+
+# Every picture the guide shows is there.
+for picture in $(grep -o '](\([^)]*\.png\))' "$guide" | sed 's/^](//; s/)$//'); do
+  if [ ! -f "$root/docs/$picture" ]; then
+    echo "FAIL: the guide shows docs/$picture, which does not exist" >&2
+    exit 1
+  fi
+done
 
 # Waits until what a background command makes is there: socat's links, the terminal's greeting.
 wait_ready() {

@@ -78,6 +78,8 @@ COLORREF PixelAt(HWND window, int x, int y);
 
 // Saves a picture of the window into $Q700_SCREENSHOT_DIR/<name>.bmp when that is set.
 void SaveScreenshot(HWND window, const char* name);
+// Saves what the screen shows in `area` (screen coordinates) the same way, as it is now.
+void SaveScreenArea(const RECT& area, const char* name);
 
 // A new design with the built-in texts, and the editor over it.
 class EditorTest : public testing::Test {

@@ -61,6 +61,12 @@ void SaveScreenshot(HWND window, const char* name) {
   PaintNow(window);
   RECT rect;
   GetWindowRect(window, &rect);
+  SaveScreenArea(rect, name);
+}
+
+void SaveScreenArea(const RECT& rect, const char* name) {
+  const char* folder = std::getenv("Q700_SCREENSHOT_DIR");
+  if (folder == nullptr || *folder == '\0') return;
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   HDC screen = GetDC(nullptr);

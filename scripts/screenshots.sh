@@ -27,6 +27,7 @@ Q700_RUSSIAN_COPY="$Q700_SCREENSHOT_DIR\\russian.lng" LC_ALL=ru_RU.UTF-8 xvfb-ru
 mkdir -p docs
 for bmp in "$shots"/*.bmp; do
   png=docs/$(basename "${bmp%.bmp}").png
-  convert "$bmp" "$png"
+  # Without the time stamps and other metadata, an unchanged picture gives the same file again.
+  convert "$bmp" -strip "$png"
   echo "wrote $png"
 done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Every picture of the user guide exists, and every command line of its shell examples (```sh
-# blocks of docs/guide.md) runs as written, in order, in one shell: in a scratch folder holding
-# a copy of samples/, with tpq700 on the search path and the user's preferences out of reach. A
-# line ending in '&' starts in the background and is waited for (socat's links, the virtual
+# The user guide (docs/guide.md) keeps pace with the program: every command of tpq700 has an
+# example, every picture it shows exists, and every command line of its shell examples (```sh
+# blocks) runs as written, in order, in one shell: in a scratch folder holding a copy of
+# samples/, with tpq700 on the search path and the user's preferences out of reach. A line
+# ending in '&' starts in the background and is waited for (socat's links, the virtual
 # terminal's "serving on"). Fails on the first command that exits with a status other than 0.
 # Usage: guide_commands.sh PATH/TO/tpq700
 set -u
@@ -39,6 +40,12 @@ if [ "${#commands[@]}" -lt 20 ]; then
   echo "FAIL: only ${#commands[@]} command lines found in $guide" >&2
   exit 1
 fi
+
+# Every command of the tool has an example.
+for name in $("$tool" --help | sed -n '/^Subcommands:/,$p' | awk 'NR > 1 && NF { print $1 }'); do
+  printf '%s\n' "${commands[@]}" | grep -q "^tpq700 $name\b" ||
+    { echo "FAIL: the guide has no example of 'tpq700 $name'" >&2; exit 1; }
+done
 
 # Every picture the guide shows is there.
 for picture in $(grep -o '](\([^)]*\.png\))' "$guide" | sed 's/^](//; s/)$//'); do

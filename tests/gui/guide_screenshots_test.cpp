@@ -8,7 +8,6 @@
 #include <prsht.h>
 // clang-format on
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -253,18 +252,16 @@ TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
 }
 
 // The program with the Russian language file of samples/ chosen in the preferences. The file is
-// in code page 1251, so the pictures are taken only when Wine's ANSI code page is that one. Wine
-// in that locale cannot reach Cyrillic file names on the Unix side, so scripts/screenshots.sh
-// hands over a copy under a plain name in Q700_RUSSIAN_COPY, and the copy next to the program
-// has a plain name too (the list shows the name on the file's first line).
+// in code page 1251, so the pictures are taken only when Wine's ANSI code page is that one (the
+// test gui_tests_russian and scripts/screenshots.sh run it so). Wine in that locale cannot reach
+// Cyrillic file names on the Unix side: the program's copy has a plain name too (the list shows
+// the name on the file's first line).
 class RussianScreenshots : public GuideScreenshots {};
 
 TEST_F(RussianScreenshots, MainWindowMenuPreferencesAndFormPage) {
   if (GetACP() != 1251) GTEST_SKIP() << "needs Wine's ANSI code page 1251 (LC_ALL=ru_RU.UTF-8)";
-  const char* copy = std::getenv("Q700_RUSSIAN_COPY");
-  if (copy == nullptr) GTEST_SKIP() << "Q700_RUSSIAN_COPY names no copy of the language file";
   std::filesystem::create_directories(dir().path() / "program");
-  std::filesystem::copy_file(copy, dir().path() / "program" / "russian.lng");
+  std::filesystem::copy_file(Q700_RUSSIAN_LANGUAGE_FILE, dir().path() / "program" / "russian.lng");
   std::filesystem::create_directories(PrefsPath().parent_path());
   // The language name as the file's first line spells it, in code page 1251.
   std::ofstream(PrefsPath(), std::ios::binary)

@@ -2,15 +2,13 @@
 # Takes the pictures of the documentation and the user guide (docs/guide.md): runs the GUI tests
 # of the Windows build under Xvfb and Wine with Q700_SCREENSHOT_DIR set, then turns the bitmaps
 # they save into PNG files in docs/.
-# Needs the Windows build (cmake --preset windows && cmake --build --preset windows).
+# Brings the Windows build up to date first, so the pictures show the sources as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/windows
 tests=$build/tests/gui/gui_tests.exe
-if [ ! -f "$tests" ]; then
-  echo "screenshots.sh: $tests not found; build the windows preset first" >&2
-  exit 1
-fi
+cmake --preset windows >/dev/null
+cmake --build --preset windows
 scripts/wine-prefix.sh "$PWD/$build/wineprefix"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT

@@ -4,9 +4,21 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "editor/win32/controls.h"
+
 namespace q700::win32 {
 
 HINSTANCE ResourceModule() { return GetModuleHandleW(nullptr); }
+
+void DialogHandler::OnCommand(int id, int code) {
+  if (code == BN_CLICKED) {
+    OnClick(id);
+  } else if (code == CBN_SELCHANGE) {
+    OnSelect(id, SelectedItem(hwnd_, id));
+  } else if (code == EN_CHANGE) {
+    OnEdit(id, ItemText(hwnd_, id));
+  }
+}
 
 INT_PTR Dispatch(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* handler = reinterpret_cast<DialogHandler*>(GetWindowLongPtrW(dialog, DWLP_USER));

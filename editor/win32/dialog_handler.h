@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace q700::win32 {
 
 class DialogHandler {
@@ -20,8 +22,12 @@ class DialogHandler {
  protected:
   // WM_INITDIALOG: fill the controls.
   virtual void OnInit() {}
-  // WM_COMMAND from a control, a menu or an accelerator.
-  virtual void OnCommand(int /*id*/, int /*code*/) {}
+  // WM_COMMAND from a control, a menu or an accelerator. Unless a handler routes them itself, a
+  // click goes to OnClick, a new list selection to OnSelect and an edited text to OnEdit.
+  virtual void OnCommand(int id, int code);
+  virtual void OnClick(int /*id*/) {}
+  virtual void OnSelect(int /*id*/, int /*position*/) {}
+  virtual void OnEdit(int /*id*/, const std::string& /*text*/) {}
   // Any other message; return true when handled, with the dialog result in `result`.
   virtual bool OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 

@@ -54,18 +54,8 @@ class FieldPropertiesWindow : public DialogHandler {
     Show(view);
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     switch (id) {
       case IDC_FIELD_FIXED_LENGTH:
         return Show(logic_.ClickFixedLength());
@@ -104,7 +94,7 @@ class FieldPropertiesWindow : public DialogHandler {
     }
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     switch (id) {
       case IDC_FIELD_ALIGNMENT:
         return Show(logic_.SelectAlignment(position));
@@ -117,7 +107,7 @@ class FieldPropertiesWindow : public DialogHandler {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     editor::EditRewrite rewrite;
     switch (id) {
       case IDC_FIELD_FIXED_LENGTH_EDIT:

@@ -54,16 +54,6 @@ class FormPageDialog : public SheetPage {
     Show(page_.Open(context_.design));
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
   bool Apply() override {
     bool modified = false;  // the sheet's owner marks the design modified after the commit
     page_.Apply(context_.design, modified);
@@ -73,7 +63,7 @@ class FormPageDialog : public SheetPage {
   void Cancel() override { page_.Cancel(); }
 
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     if (id == IDC_FORM_TIME_STAMP) {
       RunStampDialog(hwnd(), page_, context_.texts);
     } else if (id == IDC_FORM_BRANCH) {
@@ -87,7 +77,7 @@ class FormPageDialog : public SheetPage {
     }
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     switch (id) {
       case IDC_FORM_NAME:
         Show(page_.SelectForm(position));
@@ -126,7 +116,7 @@ class FormPageDialog : public SheetPage {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     const LineControl c = LineControlOf(id);
     editor::EditRewrite rewrite;
     if (c.column == IDC_LINE_PROMPT) {

@@ -48,16 +48,6 @@ class LookupPageDialog : public SheetPage {
     Show(page_.Open(context_.design));
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
   bool OnPageMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR& result) override {
     if (message != WM_CTLCOLORSTATIC) return false;
     if (reinterpret_cast<HWND>(lparam) != Item(IDC_LOOKUPS_NOTE)) return false;
@@ -78,7 +68,7 @@ class LookupPageDialog : public SheetPage {
   void Cancel() override { page_.Cancel(); }
 
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     switch (id) {
       case IDC_LOOKUPS_FIXED:
         return Show(page_.ChooseFixedLength());
@@ -101,7 +91,7 @@ class LookupPageDialog : public SheetPage {
     }
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     switch (id) {
       case IDC_LOOKUPS_NAME:
         return Show(page_.SelectLookup(position));
@@ -114,7 +104,7 @@ class LookupPageDialog : public SheetPage {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     editor::EditRewrite rewrite;
     if (id == IDC_LOOKUPS_MEMBER_LENGTH) {
       rewrite = page_.ChangeMemberLength(text);

@@ -34,16 +34,6 @@ class MenuPageDialog : public SheetPage {
     Show(page_.Open(context_.design));
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
   bool Apply() override {
     page_.Apply(context_.design);
     return true;
@@ -52,7 +42,7 @@ class MenuPageDialog : public SheetPage {
   void Cancel() override { page_.Cancel(); }
 
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     switch (id) {
       case IDC_MENU_CAPTION_FLAG:
         return ShowCaptionState(page_.ClickCaptionFlag());
@@ -69,7 +59,7 @@ class MenuPageDialog : public SheetPage {
     }
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     switch (id) {
       case IDC_MENU_NAME:
         return Show(page_.SelectMenu(position));
@@ -83,7 +73,7 @@ class MenuPageDialog : public SheetPage {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     editor::EditRewrite rewrite;
     if (id == IDC_MENU_CAPTION) {
       rewrite = page_.ChangeCaption(text);

@@ -45,16 +45,6 @@ class SettingsPageDialog : public SheetPage {
     Show(page_.Open());
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
   bool Apply() override {
     page_.Apply();
     return true;
@@ -63,7 +53,7 @@ class SettingsPageDialog : public SheetPage {
   void Cancel() override { page_.Cancel(); }
 
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     switch (id) {
       case IDC_SETTINGS_STAY:
         return ShowPrompt(page_.ChooseStayOnLcd());
@@ -83,7 +73,7 @@ class SettingsPageDialog : public SheetPage {
     }
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     MessageBoxSink warnings(context_.texts, sheet());
     switch (id) {
       case IDC_SETTINGS_UPLOAD:
@@ -109,7 +99,7 @@ class SettingsPageDialog : public SheetPage {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     editor::EditRewrite rewrite;
     switch (id) {
       case IDC_SETTINGS_UPLOAD_PHONE:

@@ -67,16 +67,6 @@ class StartupPageDialog : public SheetPage {
     Show(page_.Open());
   }
 
-  void OnCommand(int id, int code) override {
-    if (code == BN_CLICKED) {
-      Click(id);
-    } else if (code == CBN_SELCHANGE) {
-      Select(id, SelectedItem(hwnd(), id));
-    } else if (code == EN_CHANGE) {
-      Change(id, ItemText(hwnd(), id));
-    }
-  }
-
   bool Apply() override {
     page_.Apply();
     return true;
@@ -85,7 +75,7 @@ class StartupPageDialog : public SheetPage {
   void Cancel() override { page_.Cancel(); }
 
  private:
-  void Click(int id) {
+  void OnClick(int id) override {
     switch (id) {
       case IDC_STARTUP_LARGE_FONT:
         return Show(page_.ClickLargeFont());
@@ -104,7 +94,7 @@ class StartupPageDialog : public SheetPage {
     if (result.view) Show(*result.view);
   }
 
-  void Select(int id, int position) {
+  void OnSelect(int id, int position) override {
     switch (id) {
       case IDC_STARTUP_TARGET:
         return page_.SelectStartTarget(position);
@@ -115,7 +105,7 @@ class StartupPageDialog : public SheetPage {
     }
   }
 
-  void Change(int id, const std::string& text) {
+  void OnEdit(int id, const std::string& text) override {
     if (const int row = RowOf(id, IDC_STARTUP_ROW); row >= 0) {
       const editor::EditRewrite rewrite = page_.ChangeRow(row, text);
       Writing writing(*this);

@@ -2,17 +2,13 @@
 # Runs tpq700 new, set, show --json, convert and image as processes and checks bytes of the
 # files they write. Usage: design_commands.sh PATH/TO/tpq700
 set -u
+# shellcheck source=checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 tool=$1
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 chmod 755 "$work"
 cd "$work" || exit 1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 
 # The bytes of FILE from OFFSET, COUNT of them, as lower-case hex pairs separated by blanks.
 bytes() {
@@ -143,8 +139,4 @@ if [ "$(id -u)" -ne 0 ] || [ ${#as_user[@]} -gt 0 ]; then
   [ "$(ls -A ro)" = "a.TPX" ] || fail "files left behind: $(ls -A ro)"
 fi
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "all design command checks passed"
+finish "design commands"

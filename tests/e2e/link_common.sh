@@ -2,13 +2,9 @@
 # Helpers of the link's process tests: a socat pair of pseudo terminals and a virtual terminal
 # behind one end. Source it after setting `tool` and `work`.
 
-failures=0
+# shellcheck source=checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 pids=()
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 
 stop_all() {
   local pid

@@ -3,27 +3,13 @@
 # lookup files fit the lookup definitions, and each design runs in tpq700 simulate with the
 # records worked out by hand. Usage: samples.sh PATH/TO/tpq700
 set -u
+# shellcheck source=checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 samples=$(cd "$(dirname "$0")/../../samples" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-expect_output() {  # WHAT EXPECTED-FILE COMMAND...
-  local what=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$what: exit status $status ($(cat err.txt))"
-  diff -u "$expected" out.txt >diff.txt || fail "$what: output differs:
-$(cat diff.txt)"
-}
 
 # The committed designs are what the script makes.
 bash "$samples/make_samples.sh" "$tool" "$work/made" >/dev/null || fail "make_samples.sh"
@@ -158,8 +144,4 @@ expect_output "delivery: lines and sign-off" delivery-signed.txt \
 "$tool" simulate "$samples/DELIVERY.TPX" $now --keys "ENTER 1 2 3 ENTER" >out.txt 2>&1
 grep -qx '|Data too short!!|' out.txt || fail "delivery: a 3-digit note is not refused"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "samples: all checks passed"
+finish "samples"

@@ -2,26 +2,12 @@
 # Runs tpq700 simulate as a process on designs made with tpq700 new and set, and compares what it
 # prints with the terminal's texts. Usage: simulate.sh PATH/TO/tpq700
 set -u
+# shellcheck source=checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-expect_output() {  # WHAT EXPECTED-FILE COMMAND...
-  local what=$1 expected=$2
-  shift 2
-  "$@" >out.txt 2>err.txt
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$what: exit status $status ($(cat err.txt))"
-  diff -u "$expected" out.txt >diff.txt || fail "$what: output differs:
-$(cat diff.txt)"
-}
 
 "$tool" new a.TPX || fail "new"
 "$tool" set a.TPX form.1.line.1.type=text form.1.line.1.prompt=Item: \
@@ -111,8 +97,4 @@ grep -q "99" err.txt || fail "bad key: stderr does not name it"
 "$tool" simulate missing.TPX --keys "1" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "missing file: exit status not 1"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "simulate: all checks passed"
+finish "simulate"

@@ -16,6 +16,22 @@ void Context::Fail(const std::string& message) {
   status = kExitFailed;
 }
 
+void AddWordList(CLI::App& cmd, const std::string& name, std::vector<std::string>& first,
+                 const std::string& description) {
+  cmd.add_option(name, first, description)->required()->allow_extra_args(false);
+  cmd.allow_extras();
+}
+
+std::vector<std::string> WordList(const CLI::App& cmd, const std::vector<std::string>& first) {
+  std::vector<std::string> words = first;
+  std::vector<std::string> options;
+  for (const std::string& word : cmd.remaining()) {
+    (word.size() > 1 && word[0] == '-' ? options : words).push_back(word);
+  }
+  if (!options.empty()) throw CLI::ExtrasError(options);
+  return words;
+}
+
 std::vector<std::string> ArgsFrom(int argc, char** argv) { return {argv, argv + argc}; }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

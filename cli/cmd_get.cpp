@@ -13,10 +13,10 @@ void AddGetCommand(CLI::App& app, Context& ctx) {
   auto file = std::make_shared<std::string>();
   auto names = std::make_shared<std::vector<std::string>>();
   cmd->add_option("FILE", *file, "Project file (.TPX)")->required();
-  cmd->add_option("NAME", *names, "Field names (see 'tpq700 fields')")->required();
-  cmd->callback([&ctx, file, names] {
+  AddWordList(*cmd, "NAME", *names, "Field names (see 'tpq700 fields')");
+  cmd->callback([&ctx, cmd, file, names] {
     std::vector<const FieldInfo*> fields;
-    for (const std::string& name : *names) {
+    for (const std::string& name : WordList(*cmd, *names)) {
       const FieldInfo* f = FindField(name);
       if (f == nullptr) ctx.Fail("no field named " + name + " (see 'tpq700 fields')");
       fields.push_back(f);

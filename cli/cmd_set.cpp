@@ -13,17 +13,16 @@ void AddSetCommand(CLI::App& app, Context& ctx) {
   auto file = std::make_shared<std::string>();
   auto assignments = std::make_shared<std::vector<std::string>>();
   cmd->add_option("FILE", *file, "Project file (.TPX), replaced when all is done")->required();
-  cmd->add_option("NAME=VALUE", *assignments,
-                  "Field assignments; a choice takes its label or its number, a text the "
-                  "escapes of 'tpq700 show'")
-      ->required();
+  AddWordList(*cmd, "NAME=VALUE", *assignments,
+              "Field assignments; a choice takes its label or its number, a text the escapes "
+              "of 'tpq700 show'");
   cmd->footer(
       "Every assignment is checked before anything changes; the file is replaced only when the "
       "new one is complete. The editor's rules that tie fields together are not applied.\n");
-  cmd->callback([&ctx, file, assignments] {
+  cmd->callback([&ctx, cmd, file, assignments] {
     std::vector<std::pair<const FieldInfo*, std::string>> changes;
     bool malformed = false;
-    for (const std::string& a : *assignments) {
+    for (const std::string& a : WordList(*cmd, *assignments)) {
       const size_t eq = a.find('=');
       if (eq == std::string::npos) {
         ctx.Fail("\"" + a + "\" is not NAME=VALUE");

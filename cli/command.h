@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 #include "cli/app.h"
 #include "shell/terminal_texts.h"
@@ -23,6 +25,14 @@ struct Context {
   // Reports a failed operation on stderr and sets the exit status.
   void Fail(const std::string& message);
 };
+
+// A list of words at the end of a command, each taken as written: the parser's own lists would
+// drop a word "[]" and split "[a,b]" at its commas. The first word goes to `first` through the
+// option this adds (so the help names it), the others are kept as the command's extras.
+void AddWordList(CLI::App& cmd, const std::string& name, std::vector<std::string>& first,
+                 const std::string& description);
+// The whole list, in order; an extra that looks like an option is refused as the parser would.
+std::vector<std::string> WordList(const CLI::App& cmd, const std::vector<std::string>& first);
 
 // Each command file adds its subcommand to the app.
 void AddFieldsCommand(CLI::App& app, Context& ctx);

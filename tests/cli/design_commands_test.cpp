@@ -99,6 +99,13 @@ TEST_F(DesignCommandsTest, SetChecksEveryAssignmentBeforeChangingTheFile) {
 
   EXPECT_EQ(Tool({"set", path, "nonsense"}).status, 2);
   EXPECT_EQ(FileBytes(path), before);
+  // A bracketed word is an assignment like any other: neither dropped nor split at its commas.
+  EXPECT_EQ(Tool({"set", path, "[]"}).status, 2);
+  EXPECT_EQ(Tool({"set", path, "[menu.1.caption=A,menu.2.caption=B]"}).status, 1);
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(Tool({"get", path, "[settings.start]"}).status, 1);
+  EXPECT_EQ(Tool({"set", path, "settings.start=menu 1", "--bogus"}).status, 2);
+  EXPECT_EQ(FileBytes(path), before);
 
   const Result ok = Tool({"set", path, "settings.start=menu 1", "settings.upload_port=4",
                           "menu.1.item.1.text=Stock", "weight.key_field=5"});
@@ -110,6 +117,11 @@ TEST_F(DesignCommandsTest, SetChecksEveryAssignmentBeforeChangingTheFile) {
   EXPECT_EQ(std::string(file.begin() + 35 + 23, file.begin() + 35 + 29), std::string("Stock\0", 6));
   EXPECT_EQ(file[18842 + 8], 5);
   EXPECT_EQ(Tool({"get", path, "settings.start"}).out, "menu 1\n");
+  // Assignments apply in the order given, the last one of a field winning.
+  ASSERT_EQ(Tool({"set", path, "menu.1.caption=A", "menu.1.caption=B", "menu.1.caption=C"}).status,
+            0);
+  EXPECT_EQ(Tool({"get", path, "menu.1.caption", "settings.start", "menu.1.caption"}).out,
+            "C\nmenu 1\nC\n");
 }
 
 TEST_F(DesignCommandsTest, ShowJsonHasEveryFieldWithNumbersLabelsAndTexts) {

@@ -1,5 +1,6 @@
 #include "cli/app.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/command.h"
@@ -60,6 +61,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program name
+  // The parser would take "++" as the end of a command's words and drop it without a word; the
+  // tool has no use for it, so it is an unexpected argument like any other.
+  if (std::find(reversed.begin(), reversed.end(), "++") != reversed.end()) {
+    err << "tpq700: The following argument was not expected: ++\n";
+    err << "Run 'tpq700 --help' (or 'tpq700 COMMAND --help') for usage.\n";
+    return kExitUsage;
+  }
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {

@@ -105,6 +105,7 @@ TEST_F(DesignCommandsTest, SetChecksEveryAssignmentBeforeChangingTheFile) {
   EXPECT_EQ(FileBytes(path), before);
   EXPECT_EQ(Tool({"get", path, "[settings.start]"}).status, 1);
   EXPECT_EQ(Tool({"set", path, "settings.start=menu 1", "--bogus"}).status, 2);
+  EXPECT_EQ(Tool({"set", path, "settings.start=menu 1", "++"}).status, 2);
   EXPECT_EQ(FileBytes(path), before);
 
   const Result ok = Tool({"set", path, "settings.start=menu 1", "settings.upload_port=4",

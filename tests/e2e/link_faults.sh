@@ -10,7 +10,7 @@
 # Usage: link_faults.sh PATH/TO/tpq700 [FIRST_SEED LAST_SEED]
 #   Q700_SOAK_SEEDS=N  seeds 1 to N when no range is given (default 100)
 #   Q700_SOAK_JOBS=N   seeds at a time (default 16: they mostly wait on time-outs)
-#   LINK_FAULTS=SPEC   one fault plan for every seed instead of a mix per seed
+#   LINK_FAULTS=PLAN   one fault plan for every seed instead of a mix per seed
 set -u
 tool=$(realpath "$1")
 first=${2:-1}

@@ -25,6 +25,7 @@
 #include "model/project_file.h"
 #include "resources/dialogs/form_ids.h"
 #include "resources/resource.h"
+#include "support/forwarding_port.h"
 #include "support/virtual_terminal_link.h"
 
 namespace q700::test {
@@ -152,19 +153,10 @@ class CountingPorts final : public PortSystem {
   int writes = 0;
 
  private:
-  class Port final : public SerialPort {
+  class Port final : public test::ForwardingPort {
    public:
     Port(CountingPorts& owner, std::unique_ptr<SerialPort> inner)
-        : owner_(owner), inner_(std::move(inner)) {}
-    bool SetQueueSizes(uint32_t r, uint32_t s) override { return inner_->SetQueueSizes(r, s); }
-    bool ApplySettings(const LineSettings& s) override { return inner_->ApplySettings(s); }
-    bool ReadSettings(LineSettings* s) override { return inner_->ReadSettings(s); }
-    bool SetTimeouts(const PortTimeouts& t) override { return inner_->SetTimeouts(t); }
-    bool GetTimeouts(PortTimeouts* t) override { return inner_->GetTimeouts(t); }
-    bool Purge(bool r, bool s) override { return inner_->Purge(r, s); }
-    IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
-      return inner_->Read(buffer, timeout_ms);
-    }
+        : ForwardingPort(std::move(inner)), owner_(owner) {}
     IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
       owner_.on_write_(++owner_.writes);
       return inner_->Write(data, timeout_ms);
@@ -172,7 +164,6 @@ class CountingPorts final : public PortSystem {
 
    private:
     CountingPorts& owner_;
-    std::unique_ptr<SerialPort> inner_;
   };
 
   PortSystem& inner_;

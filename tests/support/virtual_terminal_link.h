@@ -12,6 +12,7 @@
 #include "link/memory_port.h"
 #include "link/virtual_terminal.h"
 #include "shell/preferences.h"
+#include "support/forwarding_port.h"
 #include "support/recording_link_ui.h"
 
 namespace q700::test {
@@ -44,19 +45,10 @@ class VirtualTerminalLink {
 
  private:
   // The program's port: before waiting for bytes it lets the terminal act up to the deadline.
-  class TickingPort final : public SerialPort {
+  class TickingPort final : public ForwardingPort {
    public:
     TickingPort(VirtualTerminalLink& owner, std::unique_ptr<SerialPort> inner)
-        : owner_(owner), inner_(std::move(inner)) {}
-    bool SetQueueSizes(uint32_t r, uint32_t s) override { return inner_->SetQueueSizes(r, s); }
-    bool ApplySettings(const LineSettings& s) override { return inner_->ApplySettings(s); }
-    bool ReadSettings(LineSettings* s) override { return inner_->ReadSettings(s); }
-    bool SetTimeouts(const PortTimeouts& t) override { return inner_->SetTimeouts(t); }
-    bool GetTimeouts(PortTimeouts* t) override { return inner_->GetTimeouts(t); }
-    IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
-      return inner_->Write(data, timeout_ms);
-    }
-    bool Purge(bool r, bool s) override { return inner_->Purge(r, s); }
+        : ForwardingPort(std::move(inner)), owner_(owner) {}
     IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
       FakeClock& clock = owner_.clock;
       const uint64_t deadline = clock.NowMs() + timeout_ms;
@@ -74,7 +66,6 @@ class VirtualTerminalLink {
 
    private:
     VirtualTerminalLink& owner_;
-    std::unique_ptr<SerialPort> inner_;
   };
 
   class Ports final : public PortSystem {

@@ -83,7 +83,7 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
     }
     config.tag = options->tag;
     std::string error;
-    if (!ParseFaultSpec(options->fault, &config.faults, &error)) {
+    if (!ParseFaultPlan(options->fault, &config.faults, &error)) {
       ctx.Fail("--fault: " + error);
       ctx.status = kExitUsage;
       return;

@@ -165,33 +165,33 @@ struct BuiltTable {
   LabelTable table{};
 };
 
-void BuildCheckBoxTable(const CheckBoxDialogSpec& spec, BuiltTable& built) {
-  for (const OptionBox& box : spec.boxes)
+void BuildCheckBoxTable(const CheckBoxDialogLayout& layout, BuiltTable& built) {
+  for (const OptionBox& box : layout.boxes)
     built.rows.push_back({box.control, box.language_id, box.text});
-  built.table = {spec.title_id, spec.title, built.rows};
+  built.table = {layout.title_id, layout.title, built.rows};
 }
 
-void BuildLengthTable(const LengthDialogSpec& spec, BuiltTable& built) {
-  const std::span<const ControlText> texts = spec.dialog == BarcodeDialog::kMsi
+void BuildLengthTable(const LengthDialogLayout& layout, BuiltTable& built) {
+  const std::span<const ControlText> texts = layout.dialog == BarcodeDialog::kMsi
                                                  ? std::span<const ControlText>(kMsiTexts)
                                                  : std::span<const ControlText>(kTwoOfFiveTexts);
-  for (const ControlLabel& label : spec.labels) {
+  for (const ControlLabel& label : layout.labels) {
     built.rows.push_back({label.control, label.language_id, TextOf(texts, label.control)});
   }
-  for (size_t i = 0; i < spec.length_label_ids.size(); ++i) {
-    built.rows.push_back({0, spec.length_label_ids[i], kLengthLabelTexts[i]});
+  for (size_t i = 0; i < layout.length_label_ids.size(); ++i) {
+    built.rows.push_back({0, layout.length_label_ids[i], kLengthLabelTexts[i]});
   }
-  built.table = {spec.title_id, spec.title, built.rows};
+  built.table = {layout.title_id, layout.title, built.rows};
 }
 
 const std::array<BuiltTable, kBarcodeDialogCount>& Tables() {
   static const std::array<BuiltTable, kBarcodeDialogCount> tables = [] {
     std::array<BuiltTable, kBarcodeDialogCount> t;
     auto at = [&t](BarcodeDialog d) -> BuiltTable& { return t[static_cast<size_t>(d)]; };
-    for (const CheckBoxDialogSpec& spec : CheckBoxDialogSpecs())
-      BuildCheckBoxTable(spec, at(spec.dialog));
-    for (const LengthDialogSpec& spec : LengthDialogSpecs())
-      BuildLengthTable(spec, at(spec.dialog));
+    for (const CheckBoxDialogLayout& layout : CheckBoxDialogLayouts())
+      BuildCheckBoxTable(layout, at(layout.dialog));
+    for (const LengthDialogLayout& layout : LengthDialogLayouts())
+      BuildLengthTable(layout, at(layout.dialog));
     at(BarcodeDialog::kCodabar).table = {451, "Codabar Parameters", kCodabarRows};
     at(BarcodeDialog::kTelepen).table = {541, "Telepen Parameters", kTelepenRows};
     at(BarcodeDialog::kEan128).table = {581, "EAN128 Parameters", kEan128Rows};

@@ -43,48 +43,48 @@ int BoxIndex(std::span<const OptionBox> boxes, int control) {
 
 ButtonStates CheckBoxDialog::Open() {
   checked_.clear();
-  for (const OptionBox& box : spec_.boxes) checked_.push_back(Get(barcode_, box.bit) != 0);
+  for (const OptionBox& box : layout_.boxes) checked_.push_back(Get(barcode_, box.bit) != 0);
   return View();
 }
 
 ButtonStates CheckBoxDialog::View() const {
   ButtonStates states;
   for (size_t i = 0; i < checked_.size(); ++i)
-    states.push_back({spec_.boxes[i].control, checked_[i]});
+    states.push_back({layout_.boxes[i].control, checked_[i]});
   return states;
 }
 
 ButtonStates CheckBoxDialog::Click(int control) {
-  const int index = BoxIndex(spec_.boxes, control);
+  const int index = BoxIndex(layout_.boxes, control);
   if (index >= 0 && static_cast<size_t>(index) < checked_.size())
     checked_[index] = !checked_[index];
   return View();
 }
 
 void CheckBoxDialog::Ok() {
-  for (size_t i = 0; i < checked_.size(); ++i) Set(barcode_, spec_.boxes[i].bit, checked_[i]);
+  for (size_t i = 0; i < checked_.size(); ++i) Set(barcode_, layout_.boxes[i].bit, checked_[i]);
 }
 
 LengthView LengthDialog::Open() {
   choices_.clear();
-  for (const RadioGroup& group : spec_.choices) choices_.push_back(Get(barcode_, group.field));
-  qualification_ = Get(barcode_, spec_.qualification.field);
+  for (const RadioGroup& group : layout_.choices) choices_.push_back(Get(barcode_, group.field));
+  qualification_ = Get(barcode_, layout_.qualification.field);
   checked_.clear();
-  for (const OptionBox& box : spec_.boxes) checked_.push_back(Get(barcode_, box.bit) != 0);
-  first_ = Get(barcode_, spec_.first);
-  second_ = Get(barcode_, spec_.second);
+  for (const OptionBox& box : layout_.boxes) checked_.push_back(Get(barcode_, box.bit) != 0);
+  first_ = Get(barcode_, layout_.first);
+  second_ = Get(barcode_, layout_.second);
   return View();
 }
 
 LengthView LengthDialog::View() const {
   LengthView view;
   for (size_t g = 0; g < choices_.size(); ++g)
-    AddRadioGroup(view.buttons, spec_.choices[g], choices_[g]);
+    AddRadioGroup(view.buttons, layout_.choices[g], choices_[g]);
   for (size_t i = 0; i < checked_.size(); ++i) {
-    view.buttons.push_back({spec_.boxes[i].control, checked_[i]});
+    view.buttons.push_back({layout_.boxes[i].control, checked_[i]});
   }
-  AddRadioGroup(view.buttons, spec_.qualification, qualification_);
-  const auto& ids = spec_.length_label_ids;
+  AddRadioGroup(view.buttons, layout_.qualification, qualification_);
+  const auto& ids = layout_.length_label_ids;
   if (qualification_ == kMaxMinLength) {
     view.first_label = LabelText(texts_, ids[0], "Max Length :");
     view.second_label = LabelText(texts_, ids[1], "Min Length :");
@@ -99,12 +99,12 @@ LengthTexts LengthDialog::Texts() const { return {NumberText(first_), NumberText
 
 LengthView LengthDialog::Click(int control) {
   for (size_t g = 0; g < choices_.size(); ++g) {
-    const int code = CodeOfClick(spec_.choices[g], control);
+    const int code = CodeOfClick(layout_.choices[g], control);
     if (code >= 0) choices_[g] = static_cast<unsigned>(code);
   }
-  const int qualification = CodeOfClick(spec_.qualification, control);
+  const int qualification = CodeOfClick(layout_.qualification, control);
   if (qualification >= 0) qualification_ = static_cast<unsigned>(qualification);
-  const int index = BoxIndex(spec_.boxes, control);
+  const int index = BoxIndex(layout_.boxes, control);
   if (index >= 0 && static_cast<size_t>(index) < checked_.size())
     checked_[index] = !checked_[index];
   return View();
@@ -123,20 +123,20 @@ EditRewrite LengthDialog::ChangeSecond(std::string_view text) {
 }
 
 void LengthDialog::Ok() {
-  for (size_t g = 0; g < choices_.size(); ++g) Set(barcode_, spec_.choices[g].field, choices_[g]);
-  Set(barcode_, spec_.qualification.field, qualification_);
-  for (size_t i = 0; i < checked_.size(); ++i) Set(barcode_, spec_.boxes[i].bit, checked_[i]);
+  for (size_t g = 0; g < choices_.size(); ++g) Set(barcode_, layout_.choices[g].field, choices_[g]);
+  Set(barcode_, layout_.qualification.field, qualification_);
+  for (size_t i = 0; i < checked_.size(); ++i) Set(barcode_, layout_.boxes[i].bit, checked_[i]);
   const unsigned first = first_ == 0 ? 1 : first_;
   // Industrial 25 has only two bits for its first value, so it keeps the value modulo 4; the
   // second value is still limited by the first value as entered.
-  Set(barcode_, spec_.first, first % (1u << spec_.first.width));
+  Set(barcode_, layout_.first, first % (1u << layout_.first.width));
   unsigned second = second_;
   if (second > first) {
     second = first;
   } else if (second == 0) {
     second = 1;
   }
-  Set(barcode_, spec_.second, second);
+  Set(barcode_, layout_.second, second);
 }
 
 ButtonStates CodabarDialog::Open() {

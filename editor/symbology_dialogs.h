@@ -20,8 +20,8 @@ namespace q700::editor {
 // One of the eleven check-box dialogs.
 class CheckBoxDialog {
  public:
-  CheckBoxDialog(const CheckBoxDialogSpec& spec, Design& design)
-      : spec_(spec), barcode_(design.barcode) {}
+  CheckBoxDialog(const CheckBoxDialogLayout& layout, Design& design)
+      : layout_(layout), barcode_(design.barcode) {}
 
   ButtonStates Open();
   ButtonStates View() const;
@@ -31,7 +31,7 @@ class CheckBoxDialog {
   void Cancel() {}
 
  private:
-  const CheckBoxDialogSpec& spec_;
+  const CheckBoxDialogLayout& layout_;
   Bytes barcode_;
   std::vector<bool> checked_;
 };
@@ -51,8 +51,8 @@ struct LengthTexts {
 // One of the four length dialogs (Industrial 25, Interleave 25, Matrix 25, MSI).
 class LengthDialog {
  public:
-  LengthDialog(const LengthDialogSpec& spec, Design& design, const TextLoader& texts)
-      : spec_(spec), barcode_(design.barcode), texts_(texts) {}
+  LengthDialog(const LengthDialogLayout& layout, Design& design, const TextLoader& texts)
+      : layout_(layout), barcode_(design.barcode), texts_(texts) {}
 
   LengthView Open();
   LengthView View() const;
@@ -73,10 +73,10 @@ class LengthDialog {
   unsigned second() const { return second_; }
 
  private:
-  const LengthDialogSpec& spec_;
+  const LengthDialogLayout& layout_;
   Bytes barcode_;
   const TextLoader& texts_;
-  std::vector<unsigned> choices_;  // code of each radio group of spec_.choices
+  std::vector<unsigned> choices_;  // code of each radio group of layout_.choices
   unsigned qualification_ = 0;
   std::vector<bool> checked_;
   unsigned first_ = 0;

@@ -85,7 +85,7 @@ constexpr OptionBox kRss14ExpandedBoxes[] = {
     {101, "Transmit Code ID", 572, bc::kRss14ExpandedCodeId},
 };
 
-constexpr std::array<CheckBoxDialogSpec, 11> kCheckBoxDialogs = {{
+constexpr std::array<CheckBoxDialogLayout, 11> kCheckBoxDialogs = {{
     {kCode39, "Code 39 Parameters", 361, kCode39Boxes},
     {kItalianPharmacode, "Italian Pharmacode Parameters", 371, kItalianBoxes},
     {kFrenchPharmacode, "French Pharmacode Parameters", 381, kFrenchBoxes},
@@ -139,7 +139,7 @@ constexpr OptionBox kMatrix25Boxes[] = {
     {102, "Transmit Checksum", 437, bc::kMatrix25TransmitChecksum},
 };
 
-constexpr std::array<LengthDialogSpec, 4> kLengthDialogs = {{
+constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
     {kIndustrial25,
      "Industrial 25 Parameters",
      391,
@@ -216,32 +216,32 @@ std::optional<BarcodeDialog> DialogOfButton(int button) {
   return static_cast<BarcodeDialog>(index);
 }
 
-std::span<const CheckBoxDialogSpec> CheckBoxDialogSpecs() { return kCheckBoxDialogs; }
+std::span<const CheckBoxDialogLayout> CheckBoxDialogLayouts() { return kCheckBoxDialogs; }
 
-std::span<const LengthDialogSpec> LengthDialogSpecs() { return kLengthDialogs; }
+std::span<const LengthDialogLayout> LengthDialogLayouts() { return kLengthDialogs; }
 
-const CheckBoxDialogSpec* FindCheckBoxDialog(BarcodeDialog dialog) {
-  for (const auto& spec : kCheckBoxDialogs) {
-    if (spec.dialog == dialog) return &spec;
+const CheckBoxDialogLayout* FindCheckBoxDialog(BarcodeDialog dialog) {
+  for (const auto& layout : kCheckBoxDialogs) {
+    if (layout.dialog == dialog) return &layout;
   }
   return nullptr;
 }
 
-const LengthDialogSpec* FindLengthDialog(BarcodeDialog dialog) {
-  for (const auto& spec : kLengthDialogs) {
-    if (spec.dialog == dialog) return &spec;
+const LengthDialogLayout* FindLengthDialog(BarcodeDialog dialog) {
+  for (const auto& layout : kLengthDialogs) {
+    if (layout.dialog == dialog) return &layout;
   }
   return nullptr;
 }
 
 DialogLabels LabelsOf(BarcodeDialog dialog) {
-  if (const CheckBoxDialogSpec* spec = FindCheckBoxDialog(dialog)) {
+  if (const CheckBoxDialogLayout* layout = FindCheckBoxDialog(dialog)) {
     std::vector<ControlLabel> labels;
-    for (const OptionBox& box : spec->boxes) labels.push_back({box.control, box.language_id});
-    return WithOkCancel(spec->title_id, labels);
+    for (const OptionBox& box : layout->boxes) labels.push_back({box.control, box.language_id});
+    return WithOkCancel(layout->title_id, labels);
   }
-  if (const LengthDialogSpec* spec = FindLengthDialog(dialog)) {
-    return WithOkCancel(spec->title_id, spec->labels);
+  if (const LengthDialogLayout* layout = FindLengthDialog(dialog)) {
+    return WithOkCancel(layout->title_id, layout->labels);
   }
   switch (dialog) {
     case kCodabar:

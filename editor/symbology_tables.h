@@ -59,7 +59,7 @@ struct OptionBox {
   BitField bit;
 };
 
-struct CheckBoxDialogSpec {
+struct CheckBoxDialogLayout {
   BarcodeDialog dialog;
   const char* title;
   int title_id;
@@ -73,7 +73,7 @@ struct RadioGroup {
   BitField field;
 };
 
-struct LengthDialogSpec {
+struct LengthDialogLayout {
   BarcodeDialog dialog;
   const char* title;
   int title_id;
@@ -93,11 +93,11 @@ inline constexpr int kSecondValueField = 302;
 inline constexpr int kFirstValueLabel = 501;
 inline constexpr int kSecondValueLabel = 502;
 
-std::span<const CheckBoxDialogSpec> CheckBoxDialogSpecs();
-std::span<const LengthDialogSpec> LengthDialogSpecs();
+std::span<const CheckBoxDialogLayout> CheckBoxDialogLayouts();
+std::span<const LengthDialogLayout> LengthDialogLayouts();
 // The table entry of a dialog; nullptr for a dialog of another kind.
-const CheckBoxDialogSpec* FindCheckBoxDialog(BarcodeDialog dialog);
-const LengthDialogSpec* FindLengthDialog(BarcodeDialog dialog);
+const CheckBoxDialogLayout* FindCheckBoxDialog(BarcodeDialog dialog);
+const LengthDialogLayout* FindLengthDialog(BarcodeDialog dialog);
 
 // The title and the controls a dialog relabels when a language is active, OK and Cancel
 // included. The length labels, which follow the qualification, come with the dialog's view.

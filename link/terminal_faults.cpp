@@ -30,12 +30,12 @@ bool ParseCount(std::string_view text, int64_t max, int64_t* count) {
 
 }  // namespace
 
-bool ParseFaultSpec(std::string_view spec, FaultPlan* plan, std::string* error) {
+bool ParseFaultPlan(std::string_view text, FaultPlan* plan, std::string* error) {
   FaultPlan result;
-  while (!spec.empty()) {
-    const size_t comma = spec.find(',');
-    const std::string_view item = spec.substr(0, comma);
-    spec = comma == std::string_view::npos ? std::string_view() : spec.substr(comma + 1);
+  while (!text.empty()) {
+    const size_t comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     if (item.empty()) continue;
     const size_t equals = item.find('=');
     if (equals == std::string_view::npos) {

@@ -28,7 +28,7 @@ struct FaultPlan {
 // The syntax of --fault: comma-separated KEY=VALUE pairs, for example
 // "corrupt=0.01,drop=0.01,garble=0.005,silence=0.005,delay=20,nak=3,full=57". An empty text is
 // no fault. False, with the reason in `error`, for anything else.
-bool ParseFaultSpec(std::string_view spec, FaultPlan* plan, std::string* error);
+bool ParseFaultPlan(std::string_view text, FaultPlan* plan, std::string* error);
 
 // A small seeded generator (SplitMix64), the same on every system and compiler.
 class FaultDice {

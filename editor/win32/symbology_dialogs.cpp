@@ -84,8 +84,10 @@ bool RunButtons(HWND owner, BarcodeDialog dialog, Logic& logic, TextLoader& text
 
 class LengthWindow : public DialogHandler {
  public:
-  LengthWindow(const editor::LengthDialogSpec& spec, Design& design, TextLoader& texts)
-      : texts_(texts), labels_(editor::SymbologyLabels(spec.dialog)), logic_(spec, design, texts) {}
+  LengthWindow(const editor::LengthDialogLayout& layout, Design& design, TextLoader& texts)
+      : texts_(texts),
+        labels_(editor::SymbologyLabels(layout.dialog)),
+        logic_(layout, design, texts) {}
 
  protected:
   void OnInit() override {

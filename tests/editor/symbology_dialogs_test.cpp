@@ -30,10 +30,10 @@ TEST_F(SymbologyDialogsTest, TablesCoverEveryButton) {
     EXPECT_EQ(InfoOf(d).button, 201 + i);
     EXPECT_EQ(InfoOf(d).kind == DialogKind::kCheckBoxes, FindCheckBoxDialog(d) != nullptr) << i;
     EXPECT_EQ(InfoOf(d).kind == DialogKind::kLength, FindLengthDialog(d) != nullptr) << i;
-    if (const CheckBoxDialogSpec* spec = FindCheckBoxDialog(d)) {
+    if (const CheckBoxDialogLayout* layout = FindCheckBoxDialog(d)) {
       ++check_box_dialogs;
-      for (size_t b = 0; b < spec->boxes.size(); ++b) {
-        EXPECT_EQ(spec->boxes[b].control, 101 + static_cast<int>(b)) << i;
+      for (size_t b = 0; b < layout->boxes.size(); ++b) {
+        EXPECT_EQ(layout->boxes[b].control, 101 + static_cast<int>(b)) << i;
       }
     }
     if (FindLengthDialog(d) != nullptr) ++length_dialogs;

@@ -46,7 +46,7 @@ class TerminalExchangeTest : public ::testing::Test {
     config.records = records;
     config.seed = seed;
     std::string error;
-    EXPECT_TRUE(ParseFaultSpec(faults, &config.faults, &error)) << error;
+    EXPECT_TRUE(ParseFaultPlan(faults, &config.faults, &error)) << error;
     return config;
   }
 

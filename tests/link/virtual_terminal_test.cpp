@@ -152,11 +152,11 @@ TEST(UploadRecordsTest, LinesOfTheRecordsFile) {
   EXPECT_FALSE(ParseUploadRecords(std::string(252, 'x'), &records, &error));
 }
 
-TEST(FaultSpecTest, Syntax) {
+TEST(FaultPlanTest, Syntax) {
   FaultPlan plan;
   std::string error;
   ASSERT_TRUE(
-      ParseFaultSpec("corrupt=0.01,drop=0.02,garble=0.5,silence=0.005,delay=20,nak=3,"
+      ParseFaultPlan("corrupt=0.01,drop=0.02,garble=0.5,silence=0.005,delay=20,nak=3,"
                      "full=57",
                      &plan, &error));
   EXPECT_DOUBLE_EQ(plan.corrupt, 0.01);
@@ -166,15 +166,15 @@ TEST(FaultSpecTest, Syntax) {
   EXPECT_EQ(plan.delay_ms, 20u);
   EXPECT_EQ(plan.nak, 3);
   EXPECT_EQ(plan.full, 57);
-  ASSERT_TRUE(ParseFaultSpec("", &plan, &error));
+  ASSERT_TRUE(ParseFaultPlan("", &plan, &error));
   EXPECT_EQ(plan, FaultPlan{});
   for (const char* bad : {"corrupt", "corrupt=2", "drop=x", "nak=-1", "full=1.5", "jam=0.1"}) {
-    EXPECT_FALSE(ParseFaultSpec(bad, &plan, &error)) << bad;
+    EXPECT_FALSE(ParseFaultPlan(bad, &plan, &error)) << bad;
     EXPECT_FALSE(error.empty());
   }
 }
 
-TEST(FaultSpecTest, TheDiceFollowTheSeed) {
+TEST(FaultPlanTest, TheDiceFollowTheSeed) {
   FaultDice a(7), b(7), c(8);
   int heads = 0;
   bool differ = false;

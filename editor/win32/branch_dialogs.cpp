@@ -48,12 +48,8 @@ class BranchWindow : public DialogHandler {
         case editor::BranchDetail::kNone:
           break;
       }
-    } else if (id == IDOK) {
-      logic_.Ok();
-      EndDialog(hwnd(), IDOK);
-    } else if (id == IDCANCEL) {
-      logic_.Cancel();
-      EndDialog(hwnd(), IDCANCEL);
+    } else {
+      EndOnButton(hwnd(), id, logic_);
     }
   }
 
@@ -96,12 +92,8 @@ class SummationWindow : public DialogHandler {
     } else if (code == BN_CLICKED) {
       if (id == IDC_SUM_MULTIPLY) {
         Show(logic_.ClickMultiply());
-      } else if (id == IDOK) {
-        logic_.Ok();
-        EndDialog(hwnd(), IDOK);
-      } else if (id == IDCANCEL) {
-        logic_.Cancel();
-        EndDialog(hwnd(), IDCANCEL);
+      } else {
+        EndOnButton(hwnd(), id, logic_);
       }
     }
   }
@@ -145,12 +137,8 @@ class RemainsWindow : public DialogHandler {
         Show(logic_.ClickEnable());
       } else if (id == IDC_REMAINS_SUFFIX) {
         Show(logic_.ClickSuffix());
-      } else if (id == IDOK) {
-        logic_.Ok();
-        EndDialog(hwnd(), IDOK);
-      } else if (id == IDCANCEL) {
-        logic_.Cancel();
-        EndDialog(hwnd(), IDCANCEL);
+      } else {
+        EndOnButton(hwnd(), id, logic_);
       }
     }
   }

@@ -53,6 +53,21 @@ class DialogHandler {
   int writing_ = 0;
 };
 
+// Ends a modal dialog on OK and Cancel (the close box sends Cancel too), telling its page logic
+// first; true when it did.
+template <class Logic>
+bool EndOnButton(HWND dialog, int id, Logic& logic) {
+  if (id == IDOK) {
+    logic.Ok();
+  } else if (id == IDCANCEL) {
+    logic.Cancel();
+  } else {
+    return false;
+  }
+  EndDialog(dialog, id);
+  return true;
+}
+
 // Runs the dialog of a template modally over `owner`; returns what the dialog ended with
 // (IDOK, IDCANCEL) or -1 when it could not be created.
 INT_PTR RunModalDialog(HWND owner, const wchar_t* template_name, DialogHandler& handler);

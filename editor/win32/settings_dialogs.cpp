@@ -21,20 +21,6 @@ namespace {
 constexpr int kStartToneMin = 1;
 constexpr int kStartToneMax = 5;
 
-// Ends the dialog on OK and Cancel (the close box sends Cancel too); true when it did.
-template <class Logic>
-bool EndOnButton(HWND dialog, int id, Logic& logic) {
-  if (id == IDOK) {
-    logic.Ok();
-  } else if (id == IDCANCEL) {
-    logic.Cancel();
-  } else {
-    return false;
-  }
-  EndDialog(dialog, id);
-  return true;
-}
-
 class SecurityWindow : public DialogHandler {
  public:
   SecurityWindow(Bytes working_copy, TextLoader& texts) : texts_(texts), logic_(working_copy) {}

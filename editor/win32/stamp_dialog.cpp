@@ -77,12 +77,8 @@ class StampWindow : public DialogHandler {
       case IDC_STAMP_TIME_SEPARATOR:
         return Show(logic_.ClickTimeSeparator());
       case IDOK:
-        logic_.Ok();
-        EndDialog(hwnd(), IDOK);
-        return;
       case IDCANCEL:
-        logic_.Cancel();
-        EndDialog(hwnd(), IDCANCEL);
+        EndOnButton(hwnd(), id, logic_);
         return;
     }
   }

@@ -54,15 +54,7 @@ class ButtonsWindow : public DialogHandler {
 
   void OnCommand(int id, int code) override {
     if (code != BN_CLICKED) return;
-    if (id == IDOK) {
-      logic_.Ok();
-      EndDialog(hwnd(), IDOK);
-    } else if (id == IDCANCEL) {
-      logic_.Cancel();
-      EndDialog(hwnd(), IDCANCEL);
-    } else {
-      Show(logic_.Click(id));
-    }
+    if (!EndOnButton(hwnd(), id, logic_)) Show(logic_.Click(id));
   }
 
  private:
@@ -117,15 +109,7 @@ class LengthWindow : public DialogHandler {
       return;
     }
     if (code != BN_CLICKED) return;
-    if (id == IDOK) {
-      logic_.Ok();
-      EndDialog(hwnd(), IDOK);
-    } else if (id == IDCANCEL) {
-      logic_.Cancel();
-      EndDialog(hwnd(), IDCANCEL);
-    } else {
-      Show(logic_.Click(id));
-    }
+    if (!EndOnButton(hwnd(), id, logic_)) Show(logic_.Click(id));
   }
 
  private:

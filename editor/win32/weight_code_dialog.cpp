@@ -59,12 +59,8 @@ class WeightCodeWindow : public DialogHandler {
       case IDC_WEIGHT_1C_FORMAT:
         return Show(logic_.ClickFormat1C());
       case IDOK:
-        logic_.Ok();
-        EndDialog(hwnd(), IDOK);
-        return;
       case IDCANCEL:
-        logic_.Cancel();
-        EndDialog(hwnd(), IDCANCEL);
+        EndOnButton(hwnd(), id, logic_);
         return;
     }
   }

@@ -8,8 +8,8 @@
 
 #include "cli/command.h"
 #include "link/link.h"
-#include "link/virtual_terminal.h"
-#include "link/virtual_terminal_run.h"
+#include "terminal/virtual_terminal.h"
+#include "terminal/virtual_terminal_run.h"
 
 namespace q700::cli {
 namespace {

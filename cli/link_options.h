@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/preferences.h"
 #include "base/message.h"
 #include "cli/command.h"
 #include "link/link.h"
-#include "shell/preferences.h"
 
 namespace q700::cli {
 

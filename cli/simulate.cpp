@@ -7,10 +7,10 @@
 #include <ostream>
 
 #include "model/settings_block.h"
-#include "shell/text_loader.h"
 #include "simulator/clock_line.h"
 #include "simulator/engine.h"
 #include "simulator/keypad.h"
+#include "texts/text_loader.h"
 
 namespace q700::cli {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <span>
 
-#include "editor/label_table.h"
 #include "editor/symbology_tables.h"
+#include "texts/label_table.h"
 
 namespace q700::editor {
 

@@ -15,7 +15,7 @@
 #include "editor/edit_text.h"
 #include "editor/symbology_tables.h"
 #include "model/design.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

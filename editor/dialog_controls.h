@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

@@ -8,8 +8,8 @@
 
 #include "model/design.h"
 #include "model/message_groups.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "editor/label_table.h"
+#include "texts/label_table.h"
 
 namespace q700::editor {
 

@@ -15,7 +15,7 @@
 #include "editor/edit_text.h"
 #include "model/design.h"
 #include "model/form_record.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

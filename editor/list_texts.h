@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

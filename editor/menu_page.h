@@ -12,7 +12,7 @@
 #include "editor/form_detail.h"
 #include "model/design.h"
 #include "model/menu_record.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

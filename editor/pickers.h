@@ -10,7 +10,7 @@
 
 #include "base/bytes.h"
 #include "base/message.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::editor {
 

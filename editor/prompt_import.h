@@ -8,7 +8,7 @@
 
 #include "model/design.h"
 #include "model/message_groups.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 

@@ -19,8 +19,8 @@
 #include "link/lookup_download.h"
 #include "model/defaults.h"
 #include "model/download_image.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace {
 

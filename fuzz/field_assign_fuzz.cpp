@@ -15,8 +15,8 @@
 #include "model/defaults.h"
 #include "model/field_names.h"
 #include "model/project_file.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "fuzz/fuzz_support.h"
-#include "shell/language_files.h"
-#include "shell/text_loader.h"
+#include "texts/language_files.h"
+#include "texts/text_loader.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/preferences.h"
 #include "fuzz/fuzz_support.h"
-#include "shell/preferences.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "model/defaults.h"
 #include "model/download_image.h"
 #include "model/project_file.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "model/layout.h"
 #include "model/message_groups.h"
 #include "model/settings_block.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace {
 

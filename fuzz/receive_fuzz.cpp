@@ -14,7 +14,7 @@
 #include "fuzz/fuzz_support.h"
 #include "link/link_texts.h"
 #include "link/receive.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace {
 

@@ -86,8 +86,8 @@ bool ConfigureCradle(Link& link) {
   link.clock.Pause(pause);
   Send(link, kCradleCommand);
   link.clock.Pause(pause);
-  if (const uint32_t baud = BaudRateOfIndex(link.prefs.baud_rate); baud != 0) {
-    Send(link, kCradleRateBytes[link.prefs.baud_rate]);
+  if (const uint32_t baud = BaudRateOfIndex(link.settings.baud_rate); baud != 0) {
+    Send(link, kCradleRateBytes[link.settings.baud_rate]);
     line.baud_rate = baud;
   } else {
     Send(link, kCradleCommand);

@@ -4,15 +4,10 @@
 #include <algorithm>
 
 #include "link/cradle.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 namespace {
-
-constexpr int kCaptionError = 1121;
-constexpr int kTextCannotOpenPort = 1162;
-constexpr int kTextCannotConfigureIr = 1163;
-constexpr int kTextFailedToConfigureIr = 1167;
-constexpr int kTextCommStateError = 1169;
 
 void Tell(Link& link, int text_id, Icon icon) {
   Message message;
@@ -24,13 +19,13 @@ void Tell(Link& link, int text_id, Icon icon) {
 
 // The port of this connection: the override of the run, or the entry at the port index.
 std::string ConnectionDevice(Link& link) {
-  EnumeratePorts(link.ports, link.prefs);
+  EnumeratePorts(link.ports, link.settings);
   // A stale name from an earlier connection must not stand in for a missing entry.
   link.port_name.clear();
   if (!link.port_override.empty()) {
     link.port_name = link.port_override;
   } else {
-    GetPortName(link.ports, link.prefs.port_index, &link.port_name);
+    GetPortName(link.ports, link.settings.port_index, &link.port_name);
   }
   return link.port_name.empty() ? std::string() : link.ports.DeviceName(link.port_name);
 }
@@ -59,14 +54,14 @@ bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle) {
   link.port->SetQueueSizes(kReceiveQueueBytes,
                            download ? kDownloadSendQueueBytes : kReceiveSendQueueBytes);
 
-  if (const uint32_t baud = BaudRateOfIndex(link.prefs.baud_rate); baud != 0) {
+  if (const uint32_t baud = BaudRateOfIndex(link.settings.baud_rate); baud != 0) {
     link.line.baud_rate = baud;
   }
   link.line.byte_size = 8;
   link.line.parity = Parity::kNone;
   link.line.stop_bits = StopBits::kOne;
 
-  const uint8_t via = download ? link.prefs.download_via : link.prefs.receive_via;
+  const uint8_t via = download ? link.settings.download_via : link.settings.receive_via;
   if (ir_cradle) {
     if (!ConfigureCradle(link)) {
       Tell(link, download ? kTextFailedToConfigureIr : kTextCannotConfigureIr, Icon::kWarning);

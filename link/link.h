@@ -14,9 +14,9 @@
 #include "base/bytes.h"
 #include "base/clock.h"
 #include "base/message.h"
+#include "link/link_settings.h"
 #include "link/port.h"
 #include "link/port_list.h"
-#include "shell/preferences.h"
 
 namespace q700 {
 
@@ -44,13 +44,13 @@ enum class Connection { kDownload, kReceive };
 // program; tests make their own with a fake clock and in-memory ports.
 struct Link {
   Link(PortSystem& port_system, Clock& link_clock, MessageSink& message_sink,
-       Preferences& preferences)
-      : ports(port_system), clock(link_clock), messages(message_sink), prefs(preferences) {}
+       LinkSettings& link_settings)
+      : ports(port_system), clock(link_clock), messages(message_sink), settings(link_settings) {}
 
   PortSystem& ports;
   Clock& clock;
   MessageSink& messages;
-  Preferences& prefs;  // read at each connection start; the port index may be resolved
+  LinkSettings& settings;  // read at each connection start; the port index may be resolved
 
   // The port of the current connection; null between exchanges.
   std::unique_ptr<SerialPort> port;

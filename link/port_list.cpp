@@ -1,7 +1,7 @@
 // Kinds, labels and positions of the serial ports, over any platform's list.
 #include "link/port_list.h"
 
-#include "shell/preferences.h"
+#include "link/link_settings.h"
 
 namespace q700 {
 namespace {
@@ -85,7 +85,7 @@ std::optional<int> PortNumberOf(std::string_view port_name) {
   return number;
 }
 
-int EnumeratePorts(PortSystem& ports, Preferences& prefs, std::vector<std::string>* labels) {
+int EnumeratePorts(PortSystem& ports, LinkSettings& settings, std::vector<std::string>* labels) {
   if (labels != nullptr) labels->clear();
   int count = 0;
   for (size_t position = 0;; ++position) {
@@ -94,8 +94,8 @@ int EnumeratePorts(PortSystem& ports, Preferences& prefs, std::vector<std::strin
     if (status == EntryStatus::kEnd) break;
     if (status == EntryStatus::kFailed) return 0;
     const std::string label = PortLabel(entry.port_name, ports.KindOf(entry));
-    if (prefs.port_index == -1 && PortNumberOf(entry.port_name) == prefs.preferred_port) {
-      prefs.port_index = static_cast<int32_t>(position);
+    if (settings.port_index == -1 && PortNumberOf(entry.port_name) == settings.preferred_port) {
+      settings.port_index = static_cast<int32_t>(position);
     }
     if (labels != nullptr) labels->push_back(label);
     ++count;

@@ -15,7 +15,7 @@
 
 namespace q700 {
 
-struct Preferences;
+struct LinkSettings;
 
 enum class PortKind : int {
   kNone = 0,  // no entry at that position
@@ -75,7 +75,7 @@ std::optional<int> PortNumberOf(std::string_view port_name);
 // Walks the list and returns how many entries it has (0 when it cannot be read to the end). A
 // port index of -1 is resolved to the entry whose number is the preferred port number. Labels of
 // the entries walked go to `labels` when given.
-int EnumeratePorts(PortSystem& ports, Preferences& prefs,
+int EnumeratePorts(PortSystem& ports, LinkSettings& settings,
                    std::vector<std::string>* labels = nullptr);
 
 // The kind of the entry at `position` and its port name; kNone (and `port_name` untouched) when

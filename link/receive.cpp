@@ -10,7 +10,7 @@
 
 #include "link/link.h"
 #include "link/link_texts.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

@@ -9,7 +9,7 @@
 #include "model/lookup_record.h"
 #include "model/menu_record.h"
 #include "model/settings_block.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700 {
 namespace {

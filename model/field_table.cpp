@@ -7,7 +7,7 @@
 #include "model/lookup_record.h"
 #include "model/menu_record.h"
 #include "model/settings_block.h"
-#include "shell/string_table.h"
+#include "texts/string_table.h"
 
 namespace q700 {
 

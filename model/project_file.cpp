@@ -12,17 +12,12 @@
 #include "model/barcode_block.h"
 #include "model/form_record.h"
 #include "model/settings_block.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_ids.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {
-
-// String-table ids of the messages.
-constexpr int kTextError = 1121;
-constexpr int kTextWarning = 1122;
-constexpr int kTextFileFailed = 1170;
-constexpr int kTextFormatMismatch = 1171;
 
 bool StartsWith(ConstBytes bytes, std::string_view prefix) {
   return bytes.size() >= prefix.size() && AsChars(bytes.first(prefix.size())) == prefix;
@@ -97,7 +92,7 @@ bool Upgrade(Design& d, TextLoader& texts) {
 
 Message UpgradeWarning() {
   Message m;
-  m.caption_id = kTextWarning;
+  m.caption_id = kCaptionWarning;
   m.text_utf8 =
       "Задача преобразована в новый формат.\r\n"
       "Пожалуйста, сохраните новую версию!";
@@ -107,7 +102,7 @@ Message UpgradeWarning() {
 
 Message FormatMismatchMessage() {
   Message m;
-  m.caption_id = kTextError;
+  m.caption_id = kCaptionError;
   m.text_id = kTextFormatMismatch;
   m.icon = Icon::kWarning;
   return m;
@@ -115,8 +110,8 @@ Message FormatMismatchMessage() {
 
 Message FileFailedMessage() {
   Message m;
-  m.caption_id = kTextError;
-  m.text_id = kTextFileFailed;
+  m.caption_id = kCaptionError;
+  m.text_id = kTextFileCreateFailed;
   m.icon = Icon::kWarning;
   return m;
 }

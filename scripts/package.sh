@@ -34,7 +34,7 @@ if [ $do_build = yes ]; then
   cmake --preset windows >/dev/null
   cmake --build --preset windows
 fi
-gui=$bin/shell/win32/TPQ700.exe
+gui=$bin/app/win32/TPQ700.exe
 cli=$bin/tpq700.exe
 for f in "$gui" "$cli"; do
   if [ ! -f "$f" ]; then

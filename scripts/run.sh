@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 if [ "${1:-}" = --in-display ]; then
-  wine build/windows/shell/win32/TPQ700.exe &
+  wine build/windows/app/win32/TPQ700.exe &
   pid=$!
   for _ in $(seq 60); do
     xdotool search --name 'Генератор Приложений' >/dev/null 2>&1 && break
@@ -31,7 +31,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 tool=$root/build/native/tpq700
-program=$root/build/windows/shell/win32/TPQ700.exe
+program=$root/build/windows/app/win32/TPQ700.exe
 windows_tool=$root/build/windows/tpq700.exe
 port=COM7
 export WINEPREFIX=$root/build/windows/run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

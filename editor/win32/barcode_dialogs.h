@@ -8,7 +8,7 @@
 #include "editor/symbology_tables.h"
 #include "editor/win32/editor_sheet.h"
 #include "model/design.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 

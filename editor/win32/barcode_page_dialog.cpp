@@ -5,7 +5,7 @@
 #include "editor/barcode_labels.h"
 #include "editor/barcode_page.h"
 #include "editor/win32/barcode_dialogs.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/sheet_page.h"
 #include "resources/dialogs/barcode_ids.h"
 

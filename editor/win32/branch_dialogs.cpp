@@ -1,12 +1,12 @@
 // The function-key dialogs of a form: branches ("FormBranchDlg"), and the summation
 // ("FormSummation") and remains ("FormRemains") settings of one key.
-#include "editor/branch_dialogs.h"
+#include "editor/branch_logic.h"
 
 #include "editor/form_labels.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/form_detail_dialogs.h"
 #include "resources/dialogs/form_ids.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 namespace {

@@ -1,14 +1,14 @@
 // The Code ID dialog (CODEIDDLG): fifteen picker boxes over the dialog's working Code IDs, the
 // five preset sets and Clear. Its OK writes the Code IDs and marks the design modified itself.
-#include "editor/code_id_dialog.h"
+#include "editor/code_id_logic.h"
 
 #include "editor/barcode_labels.h"
 #include "editor/pickers.h"
 #include "editor/win32/barcode_dialogs.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/picker_box.h"
 #include "resources/dialogs/barcode_ids.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 namespace {

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "editor/win32/dialog_handler.h"
 #include "editor/win32/sheet_page.h"
-#include "shell/win32/relabel.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/relabel.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "editor/editor_session.h"
 #include "model/design.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 

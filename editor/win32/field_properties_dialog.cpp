@@ -1,14 +1,14 @@
 // The field properties dialog of an ordinary form line ("AdvanceDlg").
-#include "editor/field_properties_dialog.h"
+#include "editor/field_properties_logic.h"
 
 #include "editor/form_labels.h"
 #include "editor/pickers.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/form_detail_dialogs.h"
 #include "editor/win32/picker_box.h"
 #include "resources/dialogs/form_ids.h"
-#include "shell/win32/message_box.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/message_box.h"
 
 namespace q700::win32 {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "editor/form_page.h"
 #include "model/form_record.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 

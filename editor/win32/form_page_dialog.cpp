@@ -4,7 +4,7 @@
 
 #include "editor/form_labels.h"
 #include "editor/form_page.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/form_detail_dialogs.h"
 #include "editor/win32/sheet_page.h"
 #include "resources/dialogs/form_ids.h"

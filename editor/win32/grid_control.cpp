@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "shell/win32/gdi.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

@@ -4,13 +4,13 @@
 
 #include "editor/form_labels.h"
 #include "editor/pickers.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/grid_control.h"
 #include "resources/dialogs/form_ids.h"
-#include "shell/win32/gdi.h"
-#include "shell/win32/message_box.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/bytes.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 

@@ -4,11 +4,11 @@
 
 #include "editor/lookup_page.h"
 #include "editor/page_labels.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/sheet_page.h"
 #include "model/lookup_record.h"
 #include "resources/dialogs/pages_ids.h"
-#include "shell/win32/message_box.h"
+#include "ui/win32/message_box.h"
 
 namespace q700::win32 {
 namespace {

@@ -1,13 +1,13 @@
 // The properties dialog of a lookup line ("LookupAdvanceDlg").
-#include "editor/lookup_properties_dialog.h"
+#include "editor/lookup_properties_logic.h"
 
 #include "editor/form_labels.h"
 #include "editor/pickers.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/form_detail_dialogs.h"
 #include "editor/win32/picker_box.h"
 #include "resources/dialogs/form_ids.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "editor/menu_page.h"
 #include "editor/page_labels.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/sheet_page.h"
 #include "model/menu_record.h"
 #include "resources/dialogs/pages_ids.h"

@@ -7,8 +7,8 @@
 
 #include "editor/pickers.h"
 #include "editor/win32/grid_pickers.h"
-#include "shell/win32/gdi.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

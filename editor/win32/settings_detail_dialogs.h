@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "base/bytes.h"
-#include "shell/text_loader.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 

@@ -1,6 +1,6 @@
 // The Settings page's detail dialogs: security (SECURITYDLG), function keys (FUNCTIONKEYDLG) and
 // acoustic coupler (ACSETTINGSDLG).
-#include "editor/settings_dialogs.h"
+#include "editor/settings_logic.h"
 
 // clang-format off
 #include <windows.h>
@@ -8,12 +8,12 @@
 // clang-format on
 
 #include "editor/page_labels.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/picker_box.h"
 #include "editor/win32/settings_detail_dialogs.h"
 #include "resources/dialogs/settings_ids.h"
-#include "shell/win32/message_box.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/message_box.h"
 
 namespace q700::win32 {
 namespace {

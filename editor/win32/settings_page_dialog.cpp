@@ -4,12 +4,12 @@
 
 #include "editor/page_labels.h"
 #include "editor/settings_page.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/settings_detail_dialogs.h"
 #include "editor/win32/sheet_page.h"
 #include "model/settings_block.h"
 #include "resources/dialogs/settings_ids.h"
-#include "shell/win32/message_box.h"
+#include "ui/win32/message_box.h"
 
 namespace q700::win32 {
 namespace {

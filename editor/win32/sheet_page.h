@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "editor/win32/dialog_handler.h"
 #include "editor/win32/editor_sheet.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 

@@ -1,11 +1,11 @@
 // The date and time stamp dialog of a form ("DateTimeStampDlg").
-#include "editor/stamp_dialog.h"
+#include "editor/stamp_logic.h"
 
 #include "editor/form_labels.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/form_detail_dialogs.h"
 #include "resources/dialogs/form_ids.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 namespace {

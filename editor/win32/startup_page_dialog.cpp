@@ -12,12 +12,12 @@
 
 #include "editor/page_labels.h"
 #include "editor/startup_page.h"
-#include "editor/win32/controls.h"
+#include "editor/win32/editor_controls.h"
 #include "editor/win32/sheet_page.h"
 #include "resources/dialogs/pages_ids.h"
-#include "shell/win32/gdi.h"
-#include "shell/win32/message_box.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "editor/barcode_labels.h"
-#include "editor/symbology_dialogs.h"
+#include "editor/symbology_logic.h"
 #include "editor/win32/barcode_dialogs.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "resources/dialogs/barcode_ids.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {
@@ -43,7 +43,7 @@ void ShowButtons(HWND dialog, const ButtonStates& states) {
 template <typename Logic>
 class ButtonsWindow : public DialogHandler {
  public:
-  ButtonsWindow(Logic& logic, const editor::LabelTable& labels, TextLoader& texts)
+  ButtonsWindow(Logic& logic, const LabelTable& labels, TextLoader& texts)
       : logic_(logic), labels_(labels), texts_(texts) {}
 
  protected:
@@ -64,7 +64,7 @@ class ButtonsWindow : public DialogHandler {
   }
 
   Logic& logic_;
-  const editor::LabelTable& labels_;
+  const LabelTable& labels_;
   TextLoader& texts_;
 };
 
@@ -121,7 +121,7 @@ class LengthWindow : public DialogHandler {
   }
 
   TextLoader& texts_;
-  const editor::LabelTable& labels_;
+  const LabelTable& labels_;
   editor::LengthDialog logic_;
 };
 

@@ -1,12 +1,12 @@
 // The Weight Code dialog (WEIGHTCODE). The prefix is taken when its field loses the focus, and
 // at OK when it is confirmed with the Enter key while still being typed.
-#include "editor/weight_code_dialog.h"
+#include "editor/weight_code_logic.h"
 
 #include "editor/barcode_labels.h"
 #include "editor/win32/barcode_dialogs.h"
-#include "editor/win32/controls.h"
-#include "editor/win32/dialog_handler.h"
+#include "editor/win32/editor_controls.h"
 #include "resources/dialogs/barcode_ids.h"
+#include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
 namespace {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "shell/win32/message_box.h"
-#include "shell/win32/text_convert.h"
 #include "simulator/keypad.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <array>
 
-#include "shell/text_loader.h"
-#include "shell/win32/gdi.h"
 #include "simulator/engine.h"
+#include "texts/text_loader.h"
+#include "ui/win32/gdi.h"
 
 namespace q700::win32 {
 

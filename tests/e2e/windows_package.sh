@@ -5,7 +5,7 @@
 # build. Usage: windows_package.sh WINDOWS-BUILD-FOLDER
 set -u
 bin=$(cd "$1" 2>/dev/null && pwd) || exit 77
-[ -f "$bin/shell/win32/TPQ700.exe" ] && [ -f "$bin/tpq700.exe" ] || exit 77
+[ -f "$bin/app/win32/TPQ700.exe" ] && [ -f "$bin/tpq700.exe" ] || exit 77
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -52,7 +52,7 @@ mkdir "$work/x"
 check() {  # ENTRY SOURCE
   cmp -s "$work/x/$top/$1" "$2" || fail "$1 is not $2"
 }
-check TPQ700.exe "$bin/shell/win32/TPQ700.exe"
+check TPQ700.exe "$bin/app/win32/TPQ700.exe"
 check cli/tpq700.exe "$bin/tpq700.exe"
 check Русский.lng "$source_dir/samples/Русский.lng"
 check samples/STOCK.TPX "$source_dir/samples/STOCK.TPX"

@@ -5,9 +5,9 @@
 #include <map>
 #include <set>
 
-#include "editor/code_id_dialog.h"
-#include "editor/symbology_dialogs.h"
-#include "editor/weight_code_dialog.h"
+#include "editor/code_id_logic.h"
+#include "editor/symbology_logic.h"
+#include "editor/weight_code_logic.h"
 
 namespace q700::editor {
 namespace {

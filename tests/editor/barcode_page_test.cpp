@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/symbology_dialogs.h"
+#include "editor/symbology_logic.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

@@ -1,10 +1,10 @@
 // The Code ID and Weight Code dialogs.
 #include <gtest/gtest.h>
 
-#include "editor/code_id_dialog.h"
-#include "editor/weight_code_dialog.h"
+#include "editor/code_id_logic.h"
+#include "editor/weight_code_logic.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

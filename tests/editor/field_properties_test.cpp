@@ -1,11 +1,11 @@
 // The properties dialogs of a form line: corrections of typed values, enabling, OK and Cancel.
 #include <gtest/gtest.h>
 
-#include "editor/field_properties_dialog.h"
-#include "editor/lookup_properties_dialog.h"
+#include "editor/field_properties_logic.h"
+#include "editor/lookup_properties_logic.h"
 #include "editor/pickers.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

@@ -1,5 +1,5 @@
 // The Security, Function Key and Acoustic Coupler dialogs on the Settings page's working copy.
-#include "editor/settings_dialogs.h"
+#include "editor/settings_logic.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "editor/pickers.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "editor/lookup_page.h"
 #include "editor/menu_page.h"
-#include "editor/settings_dialogs.h"
+#include "editor/settings_logic.h"
 #include "editor/settings_page.h"
 #include "editor/startup_page.h"
 #include "model/settings_block.h"

@@ -1,10 +1,10 @@
 // The stamp, branch, summation and remains dialogs of a form.
 #include <gtest/gtest.h>
 
-#include "editor/branch_dialogs.h"
-#include "editor/stamp_dialog.h"
+#include "editor/branch_logic.h"
+#include "editor/stamp_logic.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

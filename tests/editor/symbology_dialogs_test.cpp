@@ -1,10 +1,10 @@
 // The check-box, length, Codabar, Telepen and EAN128 dialogs.
-#include "editor/symbology_dialogs.h"
+#include "editor/symbology_logic.h"
 
 #include <gtest/gtest.h>
 
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::editor {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "barcode_gui_support.h"
 #include "editor/barcode_labels.h"
-#include "editor/win32/dialog_handler.h"
 #include "resources/dialogs/barcode_ids.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::gui_test {
 namespace {
@@ -137,9 +137,9 @@ INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-void ExpectTexts(HWND dialog, const editor::LabelTable& table, const std::wstring& name) {
+void ExpectTexts(HWND dialog, const LabelTable& table, const std::wstring& name) {
   EXPECT_EQ(WindowText(dialog), win32::FromUtf8(table.title)) << testing::PrintToString(name);
-  for (const editor::LabelRow& row : table.rows) {
+  for (const LabelRow& row : table.rows) {
     if (row.control == 0) continue;
     EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
         << "control " << row.control << " of " << testing::PrintToString(name);

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cwctype>
 
+#include "app/win32/exchange_windows.h"
 #include "gui/program_fixture.h"
-#include "link/win32/link_windows.h"
 #include "resources/resource.h"
 #include "simulator/win32/client_window.h"
 

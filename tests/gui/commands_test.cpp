@@ -2,10 +2,10 @@
 // the save prompt, the recent files, About and Exit.
 #include <fstream>
 
+#include "app/win32/commands.h"
 #include "gui/program_fixture.h"
 #include "model/project_file.h"
 #include "resources/resource.h"
-#include "shell/win32/commands.h"
 #include "simulator/win32/client_window.h"
 
 namespace q700::test {

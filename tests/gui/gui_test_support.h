@@ -12,8 +12,8 @@
 #include "editor/editor_session.h"
 #include "editor/win32/editor_sheet.h"
 #include "model/design.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700::gui_test {
 

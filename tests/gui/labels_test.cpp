@@ -1,12 +1,12 @@
 // The label tables against the dialog templates, and relabelling of the detail dialogs from an
 // active language.
 #include "editor/form_labels.h"
-#include "editor/win32/dialog_handler.h"
 #include "editor/win32/grid_control.h"
 #include "gui_test_support.h"
 #include "model/form_record.h"
 #include "resources/dialogs/form_ids.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::gui_test {
 namespace {
@@ -23,7 +23,7 @@ TEST(LabelTables, MatchTheDialogTemplates) {
                                 nullptr, nullptr);
   const struct {
     const wchar_t* name;
-    const editor::LabelTable* table;
+    const LabelTable* table;
   } templates[] = {
       {L"FORMDLG", &editor::kFormPageLabels},
       {L"AdvanceDlg", &editor::kFieldPropertiesLabels},
@@ -40,7 +40,7 @@ TEST(LabelTables, MatchTheDialogTemplates) {
     HWND dialog = CreateDialogParamW(win32::ResourceModule(), t.name, parent, InertDialogProc, 0);
     ASSERT_NE(dialog, nullptr) << testing::PrintToString(std::wstring(t.name));
     EXPECT_EQ(WindowText(dialog), win32::FromUtf8(t.table->title));
-    for (const editor::LabelRow& row : t.table->rows) {
+    for (const LabelRow& row : t.table->rows) {
       if (row.control == 0) continue;
       EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
           << "control " << row.control << " of " << testing::PrintToString(std::wstring(t.name));
@@ -56,12 +56,12 @@ TEST(LabelTables, KeepTheirIdsInTheirBlocks) {
   const std::pair<int, int> blocks[] = {{51, 69},   {71, 99},   {101, 109}, {111, 129}, {141, 149},
                                         {151, 159}, {161, 169}, {131, 133}, {671, 671}};
   for (size_t i = 0; i < editor::kFormLabelTables.size(); ++i) {
-    const editor::LabelTable& table = *editor::kFormLabelTables[i];
+    const LabelTable& table = *editor::kFormLabelTables[i];
     const auto [first, last] = blocks[i];
     EXPECT_TRUE(table.title_id >= first && table.title_id <= last) << table.title;
-    for (const editor::LabelRow& row : table.rows) {
+    for (const LabelRow& row : table.rows) {
       EXPECT_TRUE(row.language_id >= first && row.language_id <= last) << row.text;
-      EXPECT_EQ(editor::BuiltInLabel(table, row.language_id), row.text);
+      EXPECT_EQ(BuiltInLabel(table, row.language_id), row.text);
     }
   }
 }

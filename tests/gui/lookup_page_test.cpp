@@ -6,7 +6,7 @@
 #include "model/settings_block.h"
 #include "resources/dialogs/pages_ids.h"
 #include "sheet_pages.h"
-#include "shell/terminal_texts.h"
+#include "texts/terminal_texts.h"
 
 namespace q700::gui_test {
 namespace {

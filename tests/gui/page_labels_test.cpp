@@ -10,12 +10,12 @@
 #include "editor/barcode_labels.h"
 #include "editor/form_labels.h"
 #include "editor/page_labels.h"
-#include "editor/win32/dialog_handler.h"
 #include "gui_test_support.h"
 #include "resources/dialogs/pages_ids.h"
 #include "resources/dialogs/settings_ids.h"
 #include "sheet_pages.h"
-#include "shell/win32/text_convert.h"
+#include "ui/win32/dialog_handler.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::gui_test {
 namespace {
@@ -33,13 +33,13 @@ TEST(PageLabelTables, MatchTheDialogTemplates) {
                                 L"FUNCTIONKEYDLG", L"ACSETTINGSDLG", L"STARTUPDLG"};
   ASSERT_EQ(std::size(templates), editor::kPageLabelTables.size());
   for (size_t i = 0; i < std::size(templates); ++i) {
-    const editor::LabelTable& table = *editor::kPageLabelTables[i];
+    const LabelTable& table = *editor::kPageLabelTables[i];
     const std::string name = testing::PrintToString(std::wstring(templates[i]));
     HWND dialog =
         CreateDialogParamW(win32::ResourceModule(), templates[i], parent, InertDialogProc, 0);
     ASSERT_NE(dialog, nullptr) << name;
     EXPECT_EQ(WindowText(dialog), win32::FromUtf8(table.title)) << name;
-    for (const editor::LabelRow& row : table.rows) {
+    for (const LabelRow& row : table.rows) {
       if (row.control == 0) continue;
       EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
           << "control " << row.control << " of " << name;
@@ -61,13 +61,13 @@ TEST(PageLabelTables, KeepTheirIdsInTheirBlocksAndOneTextPerId) {
     EXPECT_TRUE(added || it->second == text) << id << ": " << it->second << " / " << text;
   };
   for (size_t i = 0; i < editor::kPageLabelTables.size(); ++i) {
-    const editor::LabelTable& table = *editor::kPageLabelTables[i];
+    const LabelTable& table = *editor::kPageLabelTables[i];
     const auto [first, last] = blocks[i];
     if (!table.title_loaded) {
       EXPECT_TRUE(table.title_id >= first && table.title_id <= last) << table.title;
       same_text(table.title_id, table.title);
     }
-    for (const editor::LabelRow& row : table.rows) {
+    for (const LabelRow& row : table.rows) {
       EXPECT_TRUE((row.language_id >= first && row.language_id <= last) ||
                   row.language_id == kDeleteIfNullValue)
           << row.text;
@@ -75,12 +75,12 @@ TEST(PageLabelTables, KeepTheirIdsInTheirBlocksAndOneTextPerId) {
     }
   }
   const auto other_tables = [&](auto tables) {
-    for (const editor::LabelTable* table : tables) {
+    for (const LabelTable* table : tables) {
       if (!table->title_loaded) same_text(table->title_id, table->title);
-      for (const editor::LabelRow& row : table->rows) same_text(row.language_id, row.text);
+      for (const LabelRow& row : table->rows) same_text(row.language_id, row.text);
     }
   };
-  other_tables(std::span<const editor::LabelTable* const>(editor::kFormLabelTables));
+  other_tables(std::span<const LabelTable* const>(editor::kFormLabelTables));
   other_tables(editor::BarcodeLabelTables());
 }
 

@@ -7,9 +7,9 @@
 
 #include <memory>
 
+#include "app/win32/app.h"
+#include "app/win32/main_window.h"
 #include "gui/gui_support.h"
-#include "shell/win32/app.h"
-#include "shell/win32/main_window.h"
 #include "support/temp_dir.h"
 
 namespace q700::test {

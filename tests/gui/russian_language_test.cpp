@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/dialogs.h"
 #include "editor/barcode_labels.h"
 #include "editor/form_labels.h"
 #include "editor/page_labels.h"
@@ -32,15 +33,12 @@
 #include "resources/dialogs/pages_ids.h"
 #include "resources/dialogs/settings_ids.h"
 #include "resources/resource.h"
-#include "shell/string_table.h"
-#include "shell/win32/dialogs.h"
-#include "shell/win32/text_convert.h"
+#include "texts/string_table.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::test {
 namespace {
 
-using editor::LabelRow;
-using editor::LabelTable;
 using gui_test::Click;
 using gui_test::ClickAt;
 using gui_test::ModalDriver;

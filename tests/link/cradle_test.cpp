@@ -55,7 +55,7 @@ struct CradleTest : ::testing::Test {
   MemoryPortPair line;
   FakePortSystem ports;
   RecordingSink sink;
-  Preferences prefs;
+  LinkSettings prefs;
   Link link;
   std::unique_ptr<SerialPort> cradle;
   uint32_t echo_baud = 57600;

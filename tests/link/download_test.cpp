@@ -8,9 +8,9 @@
 
 #include "link/link.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
 #include "support/scripted_terminal.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

@@ -38,7 +38,7 @@ struct LinkTest : ::testing::Test {
   MemoryPortPair line;
   FakePortSystem ports;
   RecordingSink sink;
-  Preferences prefs;
+  LinkSettings prefs;
   Link link;
   std::unique_ptr<SerialPort> terminal;
 };

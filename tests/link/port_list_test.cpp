@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/preferences.h"
+#include "link/link_settings.h"
 #include "support/fake_ports.h"
 
 namespace q700 {
@@ -22,7 +22,7 @@ FakePortSystem ThreePorts() {
 
 TEST(PortList, LabelsAndKinds) {
   FakePortSystem ports = ThreePorts();
-  Preferences prefs;
+  LinkSettings prefs;
   std::vector<std::string> labels;
   EXPECT_EQ(EnumeratePorts(ports, prefs, &labels), 4);
   EXPECT_EQ(labels, (std::vector<std::string>{"COM1 - Serial port", "COM5 - Bluetooth port",
@@ -52,7 +52,7 @@ TEST(PortList, PortIndexResolvesFromThePreferredNumberOnlyWhenUnset) {
   ports.entries = {{"\\Device\\Serial0", "COM1"}, {"\\Device\\Serial1", "COM100"},
                    {"\\Device\\VCP0", "COM3"},    {"\\Device\\VCP1", "COM11"},
                    {"\\Device\\VCP2", "COM10"},   {"\\Device\\VCP3", "COM10"}};
-  Preferences prefs;
+  LinkSettings prefs;
   prefs.preferred_port = 10;
   prefs.port_index = -1;
   EXPECT_EQ(EnumeratePorts(ports, prefs), 6);
@@ -102,7 +102,7 @@ TEST(PortList, LimitsOfTheEntries) {
   FakePortSystem ports = ThreePorts();
   // A port name of ten characters can be listed but not read as a single entry.
   ports.entries[1].port_name = "COM1234567";
-  Preferences prefs;
+  LinkSettings prefs;
   std::vector<std::string> labels;
   EXPECT_EQ(EnumeratePorts(ports, prefs, &labels), 4);
   std::string name = "before";

@@ -5,8 +5,8 @@
 
 #include <fstream>
 
+#include "link/link_settings.h"
 #include "link/posix/port_posix.h"
-#include "shell/preferences.h"
 #include "support/temp_dir.h"
 
 namespace q700 {
@@ -35,7 +35,7 @@ TEST(PosixPortList, ListsRealDevicesInNaturalOrderWithTheirKinds) {
   std::ofstream(dev / "rfcomm0");
 
   PosixPortSystem ports(sys, dev);
-  Preferences prefs;
+  LinkSettings prefs;
   prefs.port_index = -1;
   prefs.preferred_port = 1;  // ttyACM1 has an M followed by 1
   std::vector<std::string> labels;

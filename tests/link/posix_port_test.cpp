@@ -186,7 +186,7 @@ TEST_F(PosixPortTest, ReadsWaitTheirTimeWithAnIdleProcessor) {
   a_.reset();
   PosixPortSystem ports;
   test::RecordingSink sink;
-  Preferences prefs;
+  LinkSettings prefs;
   prefs.download_via = kViaSerialSpp;
   Link link(ports, SystemClock(), sink, prefs);
   link.port_override = pair_->path(0);

@@ -7,9 +7,9 @@
 #include <deque>
 #include <string>
 
-#include "shell/text_loader.h"
 #include "support/scripted_terminal.h"
 #include "support/temp_dir.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

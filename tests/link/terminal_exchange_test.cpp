@@ -8,10 +8,10 @@
 #include "link/download.h"
 #include "link/receive.h"
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
 #include "support/temp_dir.h"
 #include "support/virtual_terminal_link.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

@@ -48,7 +48,7 @@ class Win32PortTest : public ::testing::Test {
 };
 
 TEST_F(Win32PortTest, TheRegistryListShowsTheDeclaredPort) {
-  Preferences prefs;
+  LinkSettings prefs;
   std::vector<std::string> labels;
   ASSERT_GT(EnumeratePorts(*ports_, prefs, &labels), 0);
   const std::string label = port_ + " - Serial port";  // Wine lists it as \Device\SerialN
@@ -63,7 +63,7 @@ TEST_F(Win32PortTest, TheRegistryListShowsTheDeclaredPort) {
 
 TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
   test::RecordingSink sink;
-  Preferences prefs;
+  LinkSettings prefs;
   prefs.download_via = kViaSerialSpp;
   prefs.baud_rate = 0;
   prefs.port_index = FindPortIndex(*ports_, port_ + " - Serial port");
@@ -121,7 +121,7 @@ TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
 TEST_F(Win32PortTest, TheCradleSetUpRunsOnTheComPort) {
   // The far end echoes the probe at any speed, so the first probe (9600 bit/s) answers.
   test::RecordingSink sink;
-  Preferences prefs;
+  LinkSettings prefs;
   prefs.receive_via = kViaCradleIr;
   prefs.baud_rate = 1;
   prefs.port_index = FindPortIndex(*ports_, port_ + " - Serial port");

@@ -10,9 +10,9 @@
 #include "model/lookup_record.h"
 #include "model/menu_record.h"
 #include "model/settings_block.h"
-#include "shell/language_files.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/language_files.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

@@ -7,8 +7,8 @@
 #include "model/defaults.h"
 #include "model/field_names.h"
 #include "model/form_record.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

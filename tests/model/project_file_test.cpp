@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "model/defaults.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
 #include "support/recording_sink.h"
 #include "support/temp_dir.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700 {
 namespace {

@@ -12,9 +12,9 @@
 #include "model/design.h"
 #include "model/field_names.h"
 #include "model/form_record.h"
-#include "shell/terminal_texts.h"
-#include "shell/text_loader.h"
 #include "simulator/engine.h"
+#include "texts/terminal_texts.h"
+#include "texts/text_loader.h"
 
 namespace q700::test {
 

@@ -10,8 +10,8 @@
 
 #include "base/clock.h"
 #include "link/link.h"
+#include "link/link_settings.h"
 #include "link/memory_port.h"
-#include "shell/preferences.h"
 #include "support/fake_ports.h"
 #include "support/recording_link_ui.h"
 
@@ -62,7 +62,7 @@ class ScriptedTerminalLink {
   MemoryPortPair line;
   FakePortSystem ports;
   RecordingLinkUi ui;
-  Preferences prefs;
+  LinkSettings prefs;
   Link link;
   std::vector<Received> received;
   // The terminal's answer to each write of the program; empty: silence.

@@ -9,11 +9,11 @@
 
 #include "base/clock.h"
 #include "link/link.h"
+#include "link/link_settings.h"
 #include "link/memory_port.h"
-#include "link/virtual_terminal.h"
-#include "shell/preferences.h"
 #include "support/forwarding_port.h"
 #include "support/recording_link_ui.h"
+#include "terminal/virtual_terminal.h"
 
 namespace q700::test {
 
@@ -41,7 +41,7 @@ class VirtualTerminalLink {
   FakeClock clock;
   MemoryPortPair line;
   RecordingLinkUi ui;
-  Preferences prefs;
+  LinkSettings prefs;
 
  private:
   // The program's port: before waiting for bytes it lets the terminal act up to the deadline.

@@ -1,8 +1,0 @@
-// Entry of TPQ700.exe.
-#include <windows.h>
-
-#include "shell/win32/program.h"
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  return q700::win32::RunProgram(instance, show);
-}

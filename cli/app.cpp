@@ -41,6 +41,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       "tpq700: designs, download images, ports and the terminal link of the Q700 application "
       "generator",
       "tpq700"};
+  app.set_version_flag("--version", "tpq700 " Q700_VERSION, "Print the version and exit");
   app.require_subcommand(1);
   app.fallthrough(false);
   AddNewCommand(app, ctx);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows packages: scripts/package.sh writes the MSI and zips the programs, the language
 # file beside TPQ700.exe, the samples and the documentation, nothing else, each file as it is in
-# the build or the checkout, with no two names that Windows would take for one. Skipped (77) without the Windows
-# build. Usage: windows_package.sh WINDOWS-BUILD-FOLDER
+# the build or the checkout, with no two names that Windows would take for one. Skipped (77)
+# without the Windows build. Usage: windows_package.sh WINDOWS-BUILD-FOLDER
 set -u
 bin=$(cd "$1" 2>/dev/null && pwd) || exit 77
 [ -f "$bin/app/win32/TPQ700.exe" ] && [ -f "$bin/tpq700.exe" ] || exit 77

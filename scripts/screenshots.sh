@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the pictures of the documentation and the user guide (docs/guide.md): runs the GUI tests
 # of the Windows build under Xvfb and Wine with Q700_SCREENSHOT_DIR set, then turns the bitmaps
-# they save into PNG files in docs/.
+# they save into PNG files in docs/, and pictures the installed program's Start menu entries.
 # Brings the Windows build up to date first, so the pictures show the sources as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,3 +27,5 @@ for bmp in "$shots"/*.bmp; do
   convert "$bmp" -strip "$png"
   echo "wrote $png"
 done
+# The Start menu entries of the installed program, from the MSI the build has just made.
+bash scripts/installer_screenshot.sh

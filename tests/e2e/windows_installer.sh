@@ -183,6 +183,8 @@ entry="$uninstall_key\\$products"
 [ "$(value "$entry" DisplayVersion)" = "$version" ] ||
   fail "DisplayVersion '$(value "$entry" DisplayVersion)'"
 [ "$(value "$entry" Publisher)" = MIRDANTO ] || fail "Publisher '$(value "$entry" Publisher)'"
+[ "$(value "$entry" InstallLocation)" = 'C:\Program Files\TPQ700\' ] ||
+  fail "InstallLocation '$(value "$entry" InstallLocation)'"
 grep -qi "msiexec.exe /x$products" <<<"$(value "$entry" UninstallString)" ||
   fail "UninstallString '$(value "$entry" UninstallString)'"
 

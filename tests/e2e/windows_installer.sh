@@ -28,6 +28,8 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winem
 cleanup() {
   wineserver -k >/dev/null 2>&1
   rm -rf "$work"
+  # A prefix is most of a gigabyte: kept only to look into a failure.
+  if [ "$failures" -eq 0 ]; then rm -rf "$prefix"; else echo "prefix kept: $prefix" >&2; fi
 }
 trap cleanup EXIT
 cd "$work"

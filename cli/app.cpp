@@ -58,6 +58,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddDownloadCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
+  AddRecordsCommand(app, ctx);
   AddTerminalCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -97,6 +97,11 @@ inline constexpr int kFieldTypeCount = 19;
 
 // Record actions, stamp positions and other choices that the simulator acts on.
 inline constexpr uint8_t kActionPassDown = 3;
+// "save", "save & update", "save & output record" and "save & output screen" keep the record in
+// the terminal's data file, from which the upload sends it.
+inline bool StoresRecords(uint8_t record_action) {
+  return record_action == 0 || record_action == 2 || record_action == 6 || record_action == 7;
+}
 inline constexpr uint8_t kStampTop = 1;
 inline constexpr uint8_t kStampBottom = 2;
 inline constexpr uint8_t kNextTargetErrorForm = 21;

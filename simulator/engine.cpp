@@ -562,10 +562,16 @@ void Simulator::Enter() {
     return;
   }
   ++record_counter_;
-  if (form.record_action() == kActionPassDown) {
+  const uint8_t action = form.record_action();
+  if (action == kActionPassDown || StoresRecords(action)) {
     std::array<std::string, kFormLines> texts;
     for (int i = 0; i < kFormLines; ++i) texts[i] = inputs_[i].text;
-    pass_down_ = ComposeRecord(form, texts, DesignDelimiters(design_), clock_.Local());
+    std::string record = ComposeRecord(form, texts, DesignDelimiters(design_), clock_.Local());
+    if (action == kActionPassDown) {
+      pass_down_ = std::move(record);
+    } else {
+      host_.StoreRecord(current_id_, record);
+    }
   }
   GoToTarget(form.next_target(), true);
 }

@@ -31,6 +31,9 @@ class SimulatorHost {
   virtual void DrawPendingLetter(int column, int row, char letter) = 0;
   virtual void ShowMessage(const Message& message) = 0;
   virtual void PostNewCommand() = 0;
+  // A completed form whose record action keeps its record in the data file: the record as the
+  // terminal would store it. The program has nowhere to keep it; the tool prints it.
+  virtual void StoreRecord(int /*form*/, const std::string& /*record*/) {}
 };
 
 // A host that ignores everything, for headless use.

@@ -122,20 +122,32 @@ class LayoutBuilder {
   }
 
   // The entry checks hold the typed data between the minimum and maximum length. A field that
-  // goes on over extension lines is checked on the line where ENTER was pressed, so only its
-  // maximum holds; an initial value may be longer than the maximum; a maximum of 0 lets nothing
-  // be typed, so it bounds nothing.
+  // goes on over extension lines is checked on the line where ENTER was pressed: typing moves
+  // there only once the field's own line is full, so at least that much or the minimum is there;
+  // its length across the lines is not checked. An initial value may be longer than the maximum;
+  // a maximum of 0 lets nothing be typed, so it bounds nothing.
   void SetLengths(int j, RecordColumn& column) {
     if (column.type == kTypeBoolean) column.max_length = 1;
     if (!IsEntryType(column.type)) return;
     const bool extended = j + 1 < kFormLines && form_.type(j + 1) == kTypeExtension;
-    if (!extended) column.min_length = form_.min_length(j);
+    column.min_length = form_.min_length(j);
+    if (extended) column.min_length = std::min(column.min_length, LineRoom(j));
     if (column.type == kTypeBoolean) return;
     size_t most = form_.max_length(j);
     if (form_.line(kInitialFlag, j) != 0) {
       most = std::max(most, SlotTextLength(form_.initial_value(j)));
     }
     if (most != 0 && !extended) column.max_length = most;
+  }
+
+  // Characters that fit on line j after its prompt (and the sign column of an auto(+/-) field).
+  size_t LineRoom(int j) {
+    const size_t width = static_cast<size_t>(form_.line_width());
+    const size_t prompt = std::min(SlotTextLength(form_.prompt(j)), width);
+    size_t start = prompt;
+    const size_t most = form_.max_length(j);
+    if (form_.type(j) == kTypeAuto && width >= prompt + 1 + 2 * most) start = prompt + 1 + most;
+    return width > start ? width - start : 0;
   }
 
   // Three parts in the order of the style or of the clock; each part after the first is

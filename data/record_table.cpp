@@ -115,9 +115,13 @@ std::string JoinColumns(const std::vector<std::string>& names) {
   return text;
 }
 
+// Batch numbers count receives; one beyond this is a file no receive made.
+constexpr int kBatchMax = 1'000'000'000;
+
 bool ParseBatch(std::string_view text, int* batch) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *batch);
-  return error == std::errc() && end == text.data() + text.size() && *batch >= 1;
+  return error == std::errc() && end == text.data() + text.size() && *batch >= 1 &&
+         *batch <= kBatchMax;
 }
 
 ExistingTable ReadCsv(std::string_view contents, const RecordTable& table) {
@@ -171,7 +175,7 @@ ExistingTable ReadJsonLines(std::string_view contents) {
     const auto batch = object.find(std::string(kBatchColumn));
     if (batch == object.end()) continue;
     if (!batch->is_number_integer() || batch->get<long long>() < 1 ||
-        batch->get<long long>() > 1'000'000'000) {
+        batch->get<long long>() > kBatchMax) {
       existing.ok = false;
       existing.error = "line " + std::to_string(number) + " has no batch number";
       return existing;

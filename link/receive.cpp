@@ -71,17 +71,24 @@ bool Request(Link& link, LinkUi& ui) {
   }
 }
 
-// Writes a record's data and a line end; false when the file refused it.
-bool WriteRecord(std::FILE* out, const uint8_t* data, size_t size, std::string* error) {
-  static constexpr uint8_t kLineEnd[2] = {13, 10};
-  errno = 0;
-  if ((size > 0 && std::fwrite(data, 1, size, out) != size) ||
-      std::fwrite(kLineEnd, 1, 2, out) != 2 || std::fflush(out) != 0) {
-    *error = errno != 0 ? std::generic_category().message(errno) : "write failed";
-    return false;
+// Each record's data and a line end into a file; false when the file refused it.
+class FileRecords final : public RecordSink {
+ public:
+  explicit FileRecords(std::FILE* out) : out_(out) {}
+  bool Store(std::string_view data, std::string* error) override {
+    static constexpr char kLineEnd[2] = {13, 10};
+    errno = 0;
+    if ((!data.empty() && std::fwrite(data.data(), 1, data.size(), out_) != data.size()) ||
+        std::fwrite(kLineEnd, 1, 2, out_) != 2 || std::fflush(out_) != 0) {
+      *error = errno != 0 ? std::generic_category().message(errno) : "write failed";
+      return false;
+    }
+    return true;
   }
-  return true;
-}
+
+ private:
+  std::FILE* out_;
+};
 
 }  // namespace
 
@@ -107,6 +114,11 @@ Message ReceiveDoneMessage(int count, const TextLoader& texts) {
 }
 
 int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status) {
+  FileRecords records(out);
+  return ReceiveRecords(link, ui, records, status);
+}
+
+int ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out, ReceiveStatus* status) {
   if (!Request(link, ui)) {
     SetStatus(status, ReceiveStatus::kNoContact);
     return 0;
@@ -168,9 +180,10 @@ int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status
       Send(link, kRefuse);
       continue;
     }
-    // Written before it is acknowledged: a record the file did not take stays on the terminal.
+    // Kept before it is acknowledged: a record that was not kept stays on the terminal.
     std::string error;
-    if (!WriteRecord(out, record.data() + 1, stored - 4, &error)) {
+    if (!out.Store(std::string_view(reinterpret_cast<const char*>(record.data()) + 1, stored - 4),
+                   &error)) {
       ShowReceiveCount(ui, 2, count);
       Tell(ui, kCaptionError, kTextFileCreateFailed, " (" + error + ")");
       SetStatus(status, ReceiveStatus::kWriteFailed);

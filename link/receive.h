@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "base/message.h"
 #include "link/link_ui.h"
@@ -46,9 +48,19 @@ int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle,
 // The Save dialog for the received data.
 std::optional<std::filesystem::path> ChooseOutputFile(LinkUi& ui);
 
+// Where the exchange puts each good record (its data bytes) before it acknowledges it.
+class RecordSink {
+ public:
+  virtual ~RecordSink() = default;
+  // False, with the reason, when the record could not be kept: the exchange then ends.
+  virtual bool Store(std::string_view data, std::string* error) = 0;
+};
+
 // The exchange on the open port: "READ\r" until the terminal answers "ACK\r", then the records
-// until "OVER\r". Each good record is written to `out` (and flushed) before it is acknowledged.
-// Gives the count, 0 (nothing received or no contact) or -1 (time-out or failed write).
+// until "OVER\r". Each good record goes to `out` before it is acknowledged. Gives the count, 0
+// (nothing received or no contact) or -1 (time-out or a record not kept).
+int ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out, ReceiveStatus* status = nullptr);
+// The same into a text file: each record and CR LF, flushed.
 int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status = nullptr);
 
 // Passes the count display's stages to the front end: 0 before the first record, 1 with the

@@ -229,73 +229,36 @@ class Generator {
   // A value the field can hold, `length` characters that its padding does not eat.
   std::string Value(const Field& field, int length) {
     std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-./";
-    switch (field.type) {
-      case kTypeInteger:
-      case kTypeReal:
-        alphabet = "0123456789";
-        break;
-      case kTypeAuto:
-        alphabet = "0123456789.";
-        break;
-      case kTypeLetter:
-        alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        break;
-      case kTypeBoolean:
-        alphabet = "01";
-        break;
-      case kTypeLookup:
-      case kTypeFixedData:
-        alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-        break;
-      default:
-        break;
-    }
+    if (field.type == kTypeInteger || field.type == kTypeReal) alphabet = "0123456789";
+    if (field.type == kTypeAuto) alphabet = "0123456789.";
+    if (field.type == kTypeLetter) alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    if (field.type == kTypeBoolean) alphabet = "01";
+    if (field.type >= kTypeLookup) alphabet = alphabet.substr(0, 36);  // no marks
     std::string value = Text(alphabet, length);
     if (field.fixed && field.alignment >= 2) {
       // Zeros on the padded side would be taken for padding.
       char& edge = field.alignment == 3 ? value.front() : value.back();
-      if (edge == '0') edge = field.type == kTypeBoolean ? '1' : '7';
+      if (edge == '0') edge = '1';
     }
     return value;
   }
 
   // Keys that type `value` into the current field and ENTER; `alpha` follows the alpha mode.
+  // Letters are tapped in alpha mode and committed by seven ticks.
   void TypeKeys(const std::string& value, bool& alpha, std::vector<cli::SimulatorInput>& keys) {
     for (char c : value) {
-      int key = 0;
-      int taps = 0;
-      if (c >= '1' && c <= '9') {
-        key = c - '0';
-      } else if (c == '0') {
-        key = kKeyZero;
-      } else if (c == '-') {
-        key = kKeyMinus;
-      } else if (c == '.') {
-        key = kKeyDot;
+      for (int key = 1; key <= kKeyCount; ++key) {
+        const size_t taps = AlphaLetters(key).find(c) + 1;
+        if (KeyCharacter(key) != c && taps == 0) continue;
+        if ((taps != 0) != alpha) keys.push_back({kKeyAlpha, 0});
+        alpha = taps != 0;
+        keys.insert(keys.end(), alpha ? taps : 1, {key, 0});
+        if (alpha) keys.push_back({0, 7});
+        break;
       }
-      if (key != 0) {
-        if (alpha) keys.push_back({kKeyAlpha, 0});
-        alpha = false;
-        keys.push_back({key, 0});
-        continue;
-      }
-      for (int k = 1; k <= kKeyCount && key == 0; ++k) {
-        const size_t at = AlphaLetters(k).find(c);
-        if (at != std::string_view::npos) {
-          key = k;
-          taps = static_cast<int>(at) + 1;
-        }
-      }
-      ASSERT_NE(key, 0) << "no key types " << c;
-      if (!alpha) keys.push_back({kKeyAlpha, 0});
-      alpha = true;
-      for (int t = 0; t < taps; ++t) keys.push_back({key, 0});
-      keys.push_back({0, 7});  // the letter is committed after seven ticks
     }
     keys.push_back({kKeyEnter, 0});
   }
-
-  std::mt19937& rng() { return rng_; }
 
  private:
   void MakeStamp(FormRecord form, Plan& plan) {

@@ -52,6 +52,20 @@ class BatchRecords final : public RecordSink {
   RecordBatch& batch_;
 };
 
+// The link session of a receive, with the preferences' connection type checked; null after
+// telling the user.
+std::unique_ptr<LinkSession> StartReceiveSession(Context& ctx, const ExchangeOptions& options) {
+  std::unique_ptr<LinkSession> session = StartLinkSession(ctx, options.link, Connection::kReceive);
+  if (session == nullptr) return nullptr;
+  const uint8_t via = session->prefs.receive_via;
+  if (via > kViaSerialSpp) {
+    ctx.Fail("the preferences' Receive via value " + std::to_string(via) +
+             " is no connection type; choose one with --via");
+    return nullptr;
+  }
+  return session;
+}
+
 // The exchange into a table: the batch is ready before the terminal is contacted and written
 // once the terminal has sent everything.
 void ReceiveTable(Context& ctx, const ReceiveOptions& o) {
@@ -65,19 +79,12 @@ void ReceiveTable(Context& ctx, const ReceiveOptions& o) {
       o.append ? BatchTarget::kAppend : (o.force ? BatchTarget::kReplace : BatchTarget::kNew);
   if (!batch.Prepare(o.table.path, target)) return;
 
-  const std::unique_ptr<LinkSession> session =
-      StartLinkSession(ctx, o.exchange.link, Connection::kReceive);
+  const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o.exchange);
   if (session == nullptr) return;
-  const uint8_t via = session->prefs.receive_via;
-  if (via > kViaSerialSpp) {
-    ctx.Fail("the preferences' Receive via value " + std::to_string(via) +
-             " is no connection type; choose one with --via");
-    return;
-  }
   CliLinkUi ui(ctx, UiOptionsFor(ctx, o.exchange, o.table.path));
   Link link(*session->ports, SystemClock(), ui, session->prefs);
   link.port_override = o.exchange.link.port;
-  if (!OpenLinkPort(link, Connection::kReceive, via == kViaCradleIr)) {
+  if (!OpenLinkPort(link, Connection::kReceive, session->prefs.receive_via == kViaCradleIr)) {
     ctx.status = kExitFailed;
     return;
   }
@@ -150,15 +157,9 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
       ctx.Fail(o->file + " exists; name another file or replace it with --force");
       return;
     }
-    const std::unique_ptr<LinkSession> session =
-        StartLinkSession(ctx, o->exchange.link, Connection::kReceive);
+    const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o->exchange);
     if (session == nullptr) return;
     const uint8_t via = session->prefs.receive_via;
-    if (via > kViaSerialSpp) {
-      ctx.Fail("the preferences' Receive via value " + std::to_string(via) +
-               " is no connection type; choose one with --via");
-      return;
-    }
     CliLinkUi ui(ctx, UiOptionsFor(ctx, o->exchange, o->file));
     Link link(*session->ports, SystemClock(), ui, session->prefs);
     link.port_override = o->exchange.link.port;

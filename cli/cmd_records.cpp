@@ -84,11 +84,7 @@ void AddRecordsCommand(CLI::App& app, Context& ctx) {
       }
       contents += row.text;
     }
-    if (out_path == "-") {
-      ctx.out << contents;
-    } else if (!SaveOutputFile(ctx, out_path, AsBytes(contents))) {
-      return;
-    }
+    if (!WriteTable(ctx, out_path, contents)) return;
     if (!o->quiet) {
       ctx.err << "tpq700: " << count << (count == 1 ? " record: " : " records: ") << count - whole
               << " split, " << whole << " kept whole\n";

@@ -1,9 +1,16 @@
 // The options and reports shared by the commands that write collected records as a table.
 #include "cli/record_output.h"
 
+#include <iostream>
 #include <ostream>
 
 #include "cli/codepage_option.h"
+#include "cli/design_file.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace q700::cli {
 
@@ -75,6 +82,26 @@ std::vector<std::string> RecordLines(std::string_view text) {
     lines.emplace_back(line);
   }
   return lines;
+}
+
+bool WriteTable(Context& ctx, const std::string& path, std::string_view contents) {
+  if (path != "-") return SaveOutputFile(ctx, path, AsBytes(contents));
+#ifdef _WIN32
+  // The console's text mode would turn every CR LF of a CSV row into CR CR LF.
+  const bool console = &ctx.out == &std::cout;
+  if (console) {
+    std::cout.flush();
+    _setmode(_fileno(stdout), _O_BINARY);
+  }
+  ctx.out << contents;
+  if (console) {
+    std::cout.flush();
+    _setmode(_fileno(stdout), _O_TEXT);
+  }
+#else
+  ctx.out << contents;
+#endif
+  return true;
 }
 
 void ReportUnsplit(Context& ctx, const std::string& where, const RecordTable::Row& row) {

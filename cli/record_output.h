@@ -36,6 +36,10 @@ bool RecordLayoutsFor(Context& ctx, const Design& design, const std::string& des
 // without a line end counts too.
 std::vector<std::string> RecordLines(std::string_view text);
 
+// Writes a table to the file `path` (replacing it whole) or, for "-", to stdout byte for byte.
+// False after telling the user.
+bool WriteTable(Context& ctx, const std::string& path, std::string_view contents);
+
 // "tpq700: WHERE: fits no form; kept whole in the column unsplit" on stderr.
 void ReportUnsplit(Context& ctx, const std::string& where, const RecordTable::Row& row);
 

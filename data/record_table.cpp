@@ -29,7 +29,7 @@ std::string ToUtf8(std::string_view bytes, int code_page, std::string* problem) 
       std::snprintf(hex, sizeof hex, "\\x%02X", c);
       text += hex;
       if (problem != nullptr && problem->empty()) {
-        *problem = "the byte " + std::string(hex + 1) + " is no character of code page " +
+        *problem = "the byte 0" + std::string(hex + 1) + " is no character of code page " +
                    std::to_string(code_page);
       }
     }

@@ -140,7 +140,7 @@ TEST_F(RecordTableTest, CodePages) {
       "B");
   EXPECT_FALSE(row.split);
   EXPECT_EQ(row.text, ",A\\x81B\r\n");
-  EXPECT_EQ(row.problem, "the byte x81 is no character of code page 1252");
+  EXPECT_EQ(row.problem, "the byte 0x81 is no character of code page 1252");
 }
 
 TEST_F(RecordTableTest, ExistingFiles) {

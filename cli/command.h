@@ -50,5 +50,6 @@ void AddSendLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);
+void AddLanguageIdsCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

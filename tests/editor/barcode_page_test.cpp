@@ -220,26 +220,5 @@ TEST_F(BarcodePageTest, ButtonsOpenTheirDialogs) {
   EXPECT_EQ(template_of(221), "");
 }
 
-TEST_F(BarcodePageTest, LabelsSkipTheCoop25MoreButton) {
-  const DialogLabels labels = BarcodePage::Labels();
-  EXPECT_EQ(labels.title_id, 301);
-  auto id_of = [&](int control) {
-    for (const ControlLabel& l : labels.controls) {
-      if (l.control == control) return l.language_id;
-    }
-    return 0;
-  };
-  EXPECT_EQ(id_of(901), 302);
-  EXPECT_EQ(id_of(906), 307);
-  EXPECT_EQ(id_of(123), 330);
-  EXPECT_EQ(id_of(126), 333);
-  EXPECT_EQ(id_of(127), 337);
-  EXPECT_EQ(id_of(201), 334);
-  EXPECT_EQ(id_of(217), 334);
-  EXPECT_EQ(id_of(218), 335);
-  EXPECT_EQ(id_of(219), 336);
-  EXPECT_EQ(id_of(220), 0);
-}
-
 }  // namespace
 }  // namespace q700::editor

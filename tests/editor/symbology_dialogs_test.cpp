@@ -248,28 +248,5 @@ TEST_F(SymbologyDialogsTest, Ean128PairedFields) {
   EXPECT_FALSE(GetBit(Byte(22), 5));
 }
 
-TEST_F(SymbologyDialogsTest, LabelTablesFollowTheDialogsIds) {
-  auto id_of = [](BarcodeDialog d, int control) {
-    for (const ControlLabel& l : LabelsOf(d).controls) {
-      if (l.control == control) return l.language_id;
-    }
-    return 0;
-  };
-  EXPECT_EQ(LabelsOf(BarcodeDialog::kInterleave25).title_id, 411);
-  EXPECT_EQ(id_of(BarcodeDialog::kInterleave25, 901), 412);
-  EXPECT_EQ(id_of(BarcodeDialog::kInterleave25, 902), 418);
-  EXPECT_EQ(id_of(BarcodeDialog::kMatrix25, 155), 440);
-  EXPECT_EQ(id_of(BarcodeDialog::kMsi, 156), 479);
-  EXPECT_EQ(id_of(BarcodeDialog::kMsi, 158), 482);
-  EXPECT_EQ(id_of(BarcodeDialog::kUpce, 105), 506);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodabar, 155), 457);
-  EXPECT_EQ(id_of(BarcodeDialog::kEan128, 902), 585);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 915), 1677);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 206), 1683);
-  EXPECT_EQ(id_of(BarcodeDialog::kWeightCode, 1029), 1756);
-  EXPECT_EQ(id_of(BarcodeDialog::kTelepen, kOkButton), 1218);
-  EXPECT_EQ(id_of(BarcodeDialog::kCoop25, kCancelButton), 1219);
-}
-
 }  // namespace
 }  // namespace q700::editor

@@ -133,48 +133,6 @@ TEST_F(BarcodePageTest, SheetCancelDropsThePageButKeepsWhatADialogWrote) {
   EXPECT_TRUE(design_ == expected);
 }
 
-INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-void ExpectTexts(HWND dialog, const LabelTable& table, const std::wstring& name) {
-  EXPECT_EQ(WindowText(dialog), win32::FromUtf8(table.title)) << testing::PrintToString(name);
-  for (const LabelRow& row : table.rows) {
-    if (row.control == 0) continue;
-    EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
-        << "control " << row.control << " of " << testing::PrintToString(name);
-  }
-}
-
-// Every labelled control carries its table's built-in text in the template, and every template
-// has OK and Cancel, so the shared layouts expand to what the tables name.
-TEST(BarcodeTemplates, MatchTheLabelTables) {
-  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-  HWND page =
-      CreateDialogParamW(win32::ResourceModule(), L"BARCODESETTINGDLG", parent, InertDialogProc, 0);
-  ASSERT_NE(page, nullptr);
-  ExpectTexts(page, editor::kBarcodePageLabels, L"BARCODESETTINGDLG");
-  for (int button : {IDC_BARCODE_MORE + 1, IDC_BARCODE_MORE + 17, IDC_BARCODE_MORE + 20}) {
-    EXPECT_EQ(Text(page, button), L"more...") << button;
-  }
-  EXPECT_EQ(Text(page, IDC_BARCODE_SYMBOLOGY_GROUP_2), L"Barcode && Parameters");
-  DestroyWindow(page);
-
-  for (int i = 0; i < editor::kBarcodeDialogCount; ++i) {
-    const auto d = static_cast<editor::BarcodeDialog>(i);
-    const std::wstring name = win32::FromUtf8(editor::InfoOf(d).template_name);
-    HWND dialog =
-        CreateDialogParamW(win32::ResourceModule(), name.c_str(), parent, InertDialogProc, 0);
-    ASSERT_NE(dialog, nullptr) << testing::PrintToString(name);
-    ExpectTexts(dialog, editor::SymbologyLabels(d), name);
-    EXPECT_EQ(Text(dialog, IDOK), L"OK") << testing::PrintToString(name);
-    EXPECT_EQ(Text(dialog, IDCANCEL), L"Cancel") << testing::PrintToString(name);
-    DestroyWindow(dialog);
-  }
-  DestroyWindow(parent);
-}
-
 TEST_F(BarcodePageTest, PageAndDialogsTakeTheLanguageTexts) {
   texts_.language().Set(301, "Strichcode");
   texts_.language().Set(308, "Code 39 (de)");

@@ -19,18 +19,12 @@ constexpr int kLookupItems = 9;         // "nil", field 1 to 8
 // Types of lines that take typed input and lengths: text to auto(+/-), alphameric to compare.
 bool HasLengths(uint8_t t) { return (t >= kTypeText && t <= kTypeAuto) || t >= kTypeAlphameric; }
 
+// A change of type between groups also drops the check digit method and the initial value flag
+// (for a lookup line, "Save field data").
 void ClearDetails(FormRecord form, int i) {
+  ClearRecordDetails(form, i);
   form.line(kCheckDigit, i) = 0;
-  form.input_mark(i) = 0;
-  form.line(kSuffixFlag, i) = 0;
-  form.suffix(i)[0] = 0;
-  form.line(kPrefixFlag, i) = 0;
-  form.prefix(i)[0] = 0;
-  form.line(kAlignment, i) = 0;
-  form.line(kFixedLength, i) = 0;
-  form.line(kFixedLengthFlag, i) = 0;
   form.line(kInitialFlag, i) = 0;
-  form.initial_value(i)[0] = 0;
 }
 
 // A type without the signed choices keeps only the field number of a signed lookup column.

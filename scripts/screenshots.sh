@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=build/windows
 tool=$build/tools/pictures/pictures.exe
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target pictures
+cmake --build --preset windows
 prefix=$PWD/$build/wineprefix
 scripts/wine-prefix.sh "$prefix"
 rm -rf "$prefix/drive_c/Samples"

@@ -15,7 +15,7 @@ using namespace form_offset;
 constexpr unsigned kFixedLengthMax = 255;
 constexpr unsigned kPartialLengthMax = 80;
 constexpr unsigned kStartPositionMax = 127;  // bit 7 of the byte is "Save full barcode"
-constexpr size_t kInitialValueMax = 9;
+constexpr size_t kInitialValueMax = kInitialValueChars;
 constexpr size_t kInputMarkKept = 2;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

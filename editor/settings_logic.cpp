@@ -13,7 +13,7 @@ namespace {
 using namespace settings_offset;
 
 constexpr size_t kPasswordRead = 11;
-constexpr size_t kPasswordMax = 10;
+constexpr size_t kPasswordMax = kPasswordChars;
 // "Settings" protects the whole settings menu, so boxes 107 to 115 have nothing to add.
 constexpr int kFirstSettingsItemBox = 6;
 constexpr int kFunctionCount = kTerminalFunctionTexts.count;

@@ -77,4 +77,9 @@ inline constexpr NumberRange kStartToneRange = {1, 5};         // seconds
 // The key click list: "Mute", then "Tone" with each of these numbers.
 inline constexpr NumberRange kKeyClickTones = {1, 5};
 
+// The longest texts of fields whose slots have room for more.
+inline constexpr int kPhoneNumberChars = 20;
+inline constexpr int kPasswordChars = 10;
+inline constexpr int kInitialValueChars = 9;
+
 }  // namespace q700

@@ -182,7 +182,7 @@ void AddFormLine(Builder& b, const std::string& p, int i) {
   b.Choice(p + "alignment", kAlignment + i, Labels(kAlignmentTexts));
   b.Number(p + "fixed_length", kFixedLength + i, 0, 255);
   b.Flag(p + "initial_value_flag", kInitialFlag + i);
-  b.Text(p + "initial_value", kInitialValue + i * kCodeSize, kCodeSize, 9);
+  b.Text(p + "initial_value", kInitialValue + i * kCodeSize, kCodeSize, kInitialValueChars);
   b.Flag(p + "prefix_flag", kPrefixFlag + i);
   b.Chars(p + "prefix", kPrefix + i * kCodeSize, kCodeSize);
   b.Flag(p + "suffix_flag", kSuffixFlag + i);
@@ -276,7 +276,7 @@ void AddSettings(Builder& b) {
   b.Number("delimiter2", kSecondDelimiter, 0, 255).excluded = 13;
   b.Flag("separate_files", kSeparateFiles);
   b.Choice("upload_port", kUploadPort, Labels(kUploadPortTexts));
-  b.Text("upload_phone", kUploadPhone, kPhoneSize, 20);
+  b.Text("upload_phone", kUploadPhone, kPhoneSize, kPhoneNumberChars);
   b.Choice("download_port", kDownloadPort,
            Concat({Labels(kDownloadPortTexts), {Label(kItemBluetoothSpp)}}));
   b.Choice("baud_rate", kBaudRate, Labels(kSpeedTexts));
@@ -292,7 +292,7 @@ void AddSettings(Builder& b) {
   for (int i = 0; i < kSecurityFlagCount; ++i) {
     b.Flag(std::string("security.") + kSecurity[i], kSecurityFlags + i);
   }
-  b.Text("password", kPassword, kPasswordSize, 10).charset =
+  b.Text("password", kPassword, kPasswordSize, kPasswordChars).charset =
       "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   for (int k = 0; k < kFunctionKeyCount; ++k) {
     b.Choice("fn." + std::to_string(k + 1), kFunctionKeyMap + k, Labels(kTerminalFunctionTexts));
@@ -333,7 +333,7 @@ void AddSettings(Builder& b) {
     b.Chars(std::string("code_id.") + kCodeIdNames[i], kCodeIds + 2 * i, 2);
   }
   b.Choice("modem_speed", kModemSpeed, Labels(kSpeedTexts));
-  b.Text("download_phone", kDownloadPhone, kPhoneSize, 20);
+  b.Text("download_phone", kDownloadPhone, kPhoneSize, kPhoneNumberChars);
   b.Choice(
       "key_click", kKeyClick,
       Concat({{Label(kItemMute)}, Numbered(kItemTone, kKeyClickTones.min, kKeyClickTones.max)}));

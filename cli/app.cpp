@@ -60,6 +60,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddReceiveCommand(app, ctx);
   AddRecordsCommand(app, ctx);
   AddTerminalCommand(app, ctx);
+  AddLanguageIdsCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program name

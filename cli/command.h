@@ -51,5 +51,6 @@ void AddReceiveCommand(CLI::App& app, Context& ctx);
 void AddRecordsCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);
+void AddLanguageIdsCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

@@ -166,12 +166,22 @@ inline bool HasSignedLookup(uint8_t type) {
          (type >= kTypeVariable1 && type <= kTypeVariable3);
 }
 
+// Types that never look anything up: nil, and fixed data to pause.
+inline bool WithoutLookup(uint8_t type) {
+  return type == kTypeNil || (type >= kTypeFixedData && type <= kTypePause);
+}
+
 // Lines whose data can enter the record: the entry types, fixed data, alphameric, the variables
 // and lookup lines with "Save field data". The others lose their record details at commit.
 bool LineCarriesData(FormRecord form, int i);
 
+// The record details of line `i` that a line without data of its own must not keep: the input
+// mark, the suffix and prefix (flag and first character), the alignment, the fixed length and its
+// flag, and the first character of the initial value.
+void ClearRecordDetails(FormRecord form, int i);
+
 // Editor commit, before the working copy is copied into the design: lines that carry no data
-// lose their input mark, prefix, suffix, alignment, fixed length and initial value.
+// lose their record details.
 void ClearUnusedDetails(Bytes form_table);
 
 // Tidy-up of one form shared by the editor commit and the download preparation: the large font

@@ -37,11 +37,6 @@ class NullHost final : public SimulatorHost {
   void PostNewCommand() override {}
 };
 
-// Types that never look anything up lose their lookup column when collecting starts.
-bool WithoutLookup(uint8_t type) {
-  return type == kTypeNil || (type >= kTypeFixedData && type <= kTypePause);
-}
-
 // Lines up to the last one that is neither nil nor one of lookup to pause.
 uint8_t FormLineCount(FormRecord form) {
   uint8_t count = 0;

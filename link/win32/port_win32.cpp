@@ -116,11 +116,11 @@ class Win32Port final : public SerialPort {
     return result;
   }
 
-  bool Purge(bool receive, bool send) override {
+  bool Purge(Queues queues) override {
     DWORD flags = 0;
-    if (receive) flags |= PURGE_RXCLEAR;
-    if (send) flags |= PURGE_TXCLEAR;
-    return flags == 0 || PurgeComm(handle_, flags) != 0;
+    if (HasReceive(queues)) flags |= PURGE_RXCLEAR;
+    if (HasSend(queues)) flags |= PURGE_TXCLEAR;
+    return PurgeComm(handle_, flags) != 0;
   }
 
  private:

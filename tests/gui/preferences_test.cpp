@@ -60,6 +60,7 @@ TEST_F(PreferencesTest, ShowsTheFileAndWritesTheChangesOnOk) {
     on_top = IsDlgButtonChecked(dialog, IDC_PREF_ON_TOP);
     language_enabled = IsWindowEnabled(GetDlgItem(dialog, IDC_PREF_LANGUAGE));
     Choose(dialog, IDC_PREF_DOWNLOAD, 0);
+    Choose(dialog, IDC_PREF_RECEIVE, 2);
     Choose(dialog, IDC_PREF_BAUD, 4);
     SendMessageW(GetDlgItem(dialog, IDC_PREF_AUTO_PRELOAD), BM_CLICK, 0, 0);
     SendMessageW(GetDlgItem(dialog, IDC_PREF_ON_TOP), BM_CLICK, 0, 0);
@@ -76,7 +77,7 @@ TEST_F(PreferencesTest, ShowsTheFileAndWritesTheChangesOnOk) {
   EXPECT_FALSE(language_enabled);  // no language files
 
   const std::string file = ReadText(PrefsPath());
-  const std::string expected = "Unknow\r0\r1\r1\r4\r1\r0\r0\r";
+  const std::string expected = "Unknow\r0\r2\r1\r4\r1\r0\r0\r";
   EXPECT_EQ(file.substr(0, expected.size()), expected);
   EXPECT_EQ(app().prefs.baud_rate, 4);
   EXPECT_EQ(app().prefs.auto_preload, 1);

@@ -1,6 +1,7 @@
 // tpq700 receive: the terminal's collected records into a text file.
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "cli/cli_link_ui.h"
@@ -15,7 +16,7 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<ExchangeOptions>();
   auto force = std::make_shared<bool>(false);
   cmd->add_option("OUT", *file, "Text file for the records, one line each (CR LF)")->required();
-  AddExchangeOptions(*cmd, *options, false);
+  AddExchangeOptions(*cmd, *options, RetryOption::kNone);
   cmd->add_flag("--force", *force, "Replace OUT when it exists");
   cmd->footer(
       "The file is created before the terminal is asked for its records, written as they "
@@ -32,18 +33,19 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
         StartLinkSession(ctx, options->link, Connection::kReceive);
     if (session == nullptr) return;
     const uint8_t via = session->prefs.receive_via;
-    if (via > kViaSerialSpp) {
+    const std::optional<LinkRoute> route = RouteOfVia(via);
+    if (!route) {
       ctx.Fail("the preferences' Receive via value " + std::to_string(via) +
                " is no connection type; choose one with --via");
       return;
     }
     CliLinkUi ui(ctx, UiOptionsFor(ctx, *options, *file));
-    Link link(*session->ports, SystemClock(), ui, session->prefs);
+    Link link(*session->ports, SystemClock(), session->prefs);
     link.port_override = options->link.port;
-    ReceiveStatus status = ReceiveStatus::kCancelled;
-    const int count = ReceiveData(link, ui, ctx.texts, via == kViaCradleIr, &status);
-    if (status == ReceiveStatus::kDone || status == ReceiveStatus::kNothing) {
-      ctx.out << count << "\n";
+    const ReceiveResult received = ReceiveData(link, ui, ctx.texts, *route);
+    ShowMessages(ui, received);
+    if (received) {
+      ctx.out << received.count << "\n";
     } else {
       ctx.status = kExitFailed;
     }

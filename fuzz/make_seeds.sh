@@ -88,6 +88,16 @@ done
 printf 'form.1.line.1.prompt=Qty\\x80\nsettings.delimiter_1=13\n' >"$p/refused.txt"
 printf 'weight.prefix=7\nmenu.2.caption=A\\\\B\\r\nversion_tag=Q700RU005\n' >"$p/mixed.txt"
 
+# The program's command line (UTF-16, as Windows gives it): a quoted path with blanks, a plain
+# one, one with blanks and no quotes, blanks only.
+p=$out/command_line
+mkdir -p "$p"
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE; }
+utf16 '"C:\My Designs\STOCK.TPX"' >"$p/quoted.bin"
+utf16 'C:\Samples\DELIVERY.TPX' >"$p/plain.bin"
+utf16 '  C:\My Designs\Склад.TPX  ' >"$p/unquoted-blanks.bin"
+utf16 '   ' >"$p/blanks.bin"
+
 # What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
 # a clean exchange of each kind, written by hand, stands in.
 if ! command -v socat >/dev/null; then

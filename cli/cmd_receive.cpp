@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "base/clock.h"
@@ -52,17 +53,20 @@ class BatchRecords final : public RecordSink {
   RecordBatch& batch_;
 };
 
-// The link session of a receive, with the preferences' connection type checked; null after
+// The link session of a receive and its route by the preferences' connection type; null after
 // telling the user.
-std::unique_ptr<LinkSession> StartReceiveSession(Context& ctx, const ExchangeOptions& options) {
+std::unique_ptr<LinkSession> StartReceiveSession(Context& ctx, const ExchangeOptions& options,
+                                                 LinkRoute* route) {
   std::unique_ptr<LinkSession> session = StartLinkSession(ctx, options.link, Connection::kReceive);
   if (session == nullptr) return nullptr;
   const uint8_t via = session->prefs.receive_via;
-  if (via > kViaSerialSpp) {
+  const std::optional<LinkRoute> known = RouteOfVia(via);
+  if (!known) {
     ctx.Fail("the preferences' Receive via value " + std::to_string(via) +
              " is no connection type; choose one with --via");
     return nullptr;
   }
+  *route = *known;
   return session;
 }
 
@@ -79,25 +83,29 @@ void ReceiveTable(Context& ctx, const ReceiveOptions& o) {
       o.append ? BatchTarget::kAppend : (o.force ? BatchTarget::kReplace : BatchTarget::kNew);
   if (!batch.Prepare(o.table.path, target)) return;
 
-  const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o.exchange);
+  LinkRoute route{};
+  const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o.exchange, &route);
   if (session == nullptr) return;
   CliLinkUi ui(ctx, UiOptionsFor(ctx, o.exchange, o.table.path));
-  Link link(*session->ports, SystemClock(), ui, session->prefs);
+  Link link(*session->ports, SystemClock(), session->prefs);
   link.port_override = o.exchange.link.port;
-  if (!OpenLinkPort(link, Connection::kReceive, session->prefs.receive_via == kViaCradleIr)) {
+  const PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
+  if (!opened) {
+    ShowMessages(ui, opened);
     ctx.status = kExitFailed;
     return;
   }
   batch.SetOrigin(IsoLocalTime(std::time(nullptr)), link.port_name);
   BatchRecords records(batch);
-  ReceiveStatus status = ReceiveStatus::kCancelled;
-  const int count = ReceiveRecords(link, ui, records, &status);
-  CloseLinkPort(link, false);
+  const ReceiveResult received = ReceiveRecords(link, ui, records);
+  CloseLinkPort(link, UnreadInput::kKeep);
+  ShowMessages(ui, received);
+  const ReceiveStatus status = received.status;
 
   if (status == ReceiveStatus::kDone) {
     if (!batch.Commit()) return;
-    ui.Show(ReceiveDoneMessage(count, ctx.texts));
-    ctx.out << count << "\n";
+    ui.Show(ReceiveDoneMessage(received.count, ctx.texts));
+    ctx.out << received.count << "\n";
   } else if (status == ReceiveStatus::kNothing || status == ReceiveStatus::kNoContact) {
     Message nothing;
     nothing.caption_id = kCaptionUploadData;
@@ -119,7 +127,7 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
   auto* cmd = app.add_subcommand("receive", "Receive the records collected by the terminal");
   auto o = std::make_shared<ReceiveOptions>();
   cmd->add_option("OUT", o->file, "Text file for the records, one line each (CR LF)");
-  AddExchangeOptions(*cmd, o->exchange, false);
+  AddExchangeOptions(*cmd, o->exchange, RetryOption::kNone);
   cmd->add_flag("--force", o->force, "Replace the output file when it exists");
   cmd->add_option("--design", o->design,
                   "Split the records by the forms of this project file (.TPX); needs --csv or "
@@ -157,16 +165,16 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
       ctx.Fail(o->file + " exists; name another file or replace it with --force");
       return;
     }
-    const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o->exchange);
+    LinkRoute route{};
+    const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o->exchange, &route);
     if (session == nullptr) return;
-    const uint8_t via = session->prefs.receive_via;
     CliLinkUi ui(ctx, UiOptionsFor(ctx, o->exchange, o->file));
-    Link link(*session->ports, SystemClock(), ui, session->prefs);
+    Link link(*session->ports, SystemClock(), session->prefs);
     link.port_override = o->exchange.link.port;
-    ReceiveStatus status = ReceiveStatus::kCancelled;
-    const int count = ReceiveData(link, ui, ctx.texts, via == kViaCradleIr, &status);
-    if (status == ReceiveStatus::kDone || status == ReceiveStatus::kNothing) {
-      ctx.out << count << "\n";
+    const ReceiveResult received = ReceiveData(link, ui, ctx.texts, route);
+    ShowMessages(ui, received);
+    if (received) {
+      ctx.out << received.count << "\n";
     } else {
       ctx.status = kExitFailed;
     }

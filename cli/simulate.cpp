@@ -156,7 +156,7 @@ void RunSimulation(Design& design, Clock& clock, const std::vector<SimulatorInpu
   PrintingHost host(texts, out);
   Simulator sim(design, clock, host);
   sim.set_selected_line(1);
-  sim.ShowMainMenu(true);
+  sim.ShowMainMenu(Redraw::kWholeScreen);
   for (const SimulatorInput& input : inputs) {
     if (input.key != 0) {
       sim.PressKey(input.key);

@@ -122,6 +122,16 @@ printf '1{"received_at":"2026-03-05T09:07:30+01:00","port":"COM3","batch":1,"Ite
   >"$p/two-batches.jsonl"
 printf '1{"batch":3}\r\n\r\n[1]\n' >"$p/not-an-object.jsonl"
 
+# The program's command line (UTF-16, as Windows gives it): a quoted path with blanks, a plain
+# one, one with blanks and no quotes, blanks only.
+p=$out/command_line
+mkdir -p "$p"
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE; }
+utf16 '"C:\My Designs\STOCK.TPX"' >"$p/quoted.bin"
+utf16 'C:\Samples\DELIVERY.TPX' >"$p/plain.bin"
+utf16 '  C:\My Designs\Склад.TPX  ' >"$p/unquoted-blanks.bin"
+utf16 '   ' >"$p/blanks.bin"
+
 # What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
 # a clean exchange of each kind, written by hand, stands in.
 if ! command -v socat >/dev/null; then

@@ -41,6 +41,11 @@ SimulatorHost& NullSimulatorHost();
 
 enum class EngineState { kMainMenu, kUpload, kUtilities, kSettings, kUserMenu, kForm, kEntryError };
 
+// How much of the terminal picture the main menu repaints.
+enum class Redraw { kWholeScreen, kMainMenuArea };
+// How a menu reached as a target starts: from its first item, or where it was left.
+enum class MenuStart { kFirstItem, kCurrentItem };
+
 // Input state of one form line.
 struct LineInput {
   std::string text;       // what was typed, or the initial value, counter digits, passed-down text
@@ -77,7 +82,7 @@ class Simulator {
   // seventh tick after the last tap.
   void Tick();
 
-  void ShowMainMenu(bool full);
+  void ShowMainMenu(Redraw redraw);
   void StartForm(int number);  // form 1 to 10
   void ShowForm(int number);
   void OpenMenu(int id);  // target code 11 to 20
@@ -133,7 +138,7 @@ class Simulator {
   void SettingsKey(int key);
   void UserMenuKey(int key);
   void ChooseMenuItem(int item);
-  void GoToTarget(int target, bool open_menu);
+  void GoToTarget(int target, MenuStart start);
 
   // Forms.
   void FormKey(int key);

@@ -189,7 +189,7 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 TEST_F(GuidePictures, DownloadAndReceiveThroughTheProgramsWindows) {
   Start();
-  ASSERT_TRUE(ReadProjectFile(Sample("STOCK.TPX"), app().design, app().texts, app().link_ui));
+  ASSERT_TRUE(ReadProjectFile(Sample("STOCK.TPX"), app().design, app().texts));
 
   TerminalConfig config;
   config.store = dir().path() / "store";
@@ -202,7 +202,7 @@ TEST_F(GuidePictures, DownloadAndReceiveThroughTheProgramsWindows) {
   VirtualTerminalLink terminal(config);
   std::function<void(int)> snap = [](int) {};
   CountingPorts ports(terminal.ports, [&](int n) { snap(n); });
-  Link link(ports, terminal.clock, app().link_ui, terminal.prefs);
+  Link link(ports, terminal.clock, terminal.prefs);
 
   // Half way through the 200 blocks, the progress window is up.
   bool progress_open = false;
@@ -220,8 +220,8 @@ TEST_F(GuidePictures, DownloadAndReceiveThroughTheProgramsWindows) {
   });
   bool downloaded = false;
   download.Run([&] {
-    downloaded =
-        DownloadToTerminal(link, app().link_ui, app().design, false, DownloadMode::kApplication);
+    downloaded = DownloadToTerminal(link, app().link_ui, app().design, LinkRoute::kDirect,
+                                    DownloadMode::kApplication);
   });
   EXPECT_TRUE(downloaded);
   EXPECT_TRUE(progress_open) << "no progress window during the blocks";
@@ -246,7 +246,8 @@ TEST_F(GuidePictures, DownloadAndReceiveThroughTheProgramsWindows) {
     ClickButton(IDNO, &question)(box);
   });
   int received = 0;
-  receive.Run([&] { received = ReceiveData(link, app().link_ui, app().texts, false); });
+  receive.Run(
+      [&] { received = ReceiveData(link, app().link_ui, app().texts, LinkRoute::kDirect).count; });
   EXPECT_EQ(received, 12);
   EXPECT_EQ(question.caption, L"Upload Data");
   std::string expected;

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "base/interrupt.h"
 #include "cli/command.h"
 #include "link/link.h"
 #include "terminal/virtual_terminal.h"
@@ -140,7 +141,7 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
       ctx.err << "tpq700 terminal: " << text << "\n";
       ctx.err.flush();
     });
-    if (!served) ctx.Fail("the port " + options->port + " failed");
+    if (!served && !Interrupted()) ctx.Fail("the port " + options->port + " failed");
   });
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/interrupt.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/lookup_download.h"
@@ -73,7 +74,7 @@ bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, LinkRoute route,
       return false;
     }
     done = RunDownloadExchange(link, ui, design, mode, lookup ? &*lookup : nullptr);
-    if (done || !AskRetry(ui)) break;
+    if (done || Interrupted() || !AskRetry(ui)) break;
     CloseLinkPort(link, UnreadInput::kKeep);
     CloseLookup(lookup);
   }
@@ -101,6 +102,7 @@ bool RunDownloadExchange(Link& link, LinkUi& ui, Design& design, DownloadMode mo
 bool Handshake(Link& link, LinkUi& ui, std::string_view tag, DownloadMode mode) {
   const bool application = mode == DownloadMode::kApplication;
   for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
+    if (Interrupted()) return false;
     SendCommand(link, kHandshake);
     const std::string reply(link.ReplyText());
     if (application) {
@@ -139,6 +141,7 @@ bool SendImage(Link& link, LinkUi& ui, Design& design) {
 
 bool SendPacket(Link& link, LinkUi& ui, ConstBytes packet) {
   for (int send = 0; send < kPacketSends; ++send) {
+    if (Interrupted()) return false;
     SendCommand(link, packet);
     const std::string_view reply = link.ReplyText();
     if (reply == "FULL") {

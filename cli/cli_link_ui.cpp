@@ -62,8 +62,6 @@ CliLinkUi::~CliLinkUi() {
 }
 
 Answer CliLinkUi::Show(const Message& message) {
-  // After a stop request the exchange only winds down: what it would still say is beside the point.
-  if (Interrupted()) return Answer::kNo;
   const bool question =
       message.buttons == Buttons::kYesNo || message.buttons == Buttons::kYesNoCancel;
   const bool retry_question = question && message.text_id == kTextRetryDownload;

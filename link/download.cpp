@@ -121,7 +121,8 @@ bool Handshake(Link& link, LinkUi& ui, std::string_view tag, DownloadMode mode) 
       return false;
     }
   }
-  Tell(ui, kCaptionError, kTextTerminalNotReady, Icon::kWarning);
+  // A stop request ends the attempts early; the terminal is not to blame.
+  if (!Interrupted()) Tell(ui, kCaptionError, kTextTerminalNotReady, Icon::kWarning);
   return false;
 }
 
@@ -152,7 +153,7 @@ bool SendPacket(Link& link, LinkUi& ui, ConstBytes packet) {
     if (reply == "ACK") return true;
   }
   ui.CloseProgress();
-  Tell(ui, kCaptionError, kTextErrorOnDownloading, Icon::kWarning);
+  if (!Interrupted()) Tell(ui, kCaptionError, kTextErrorOnDownloading, Icon::kWarning);
   return false;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/interrupt.h"
 #include "base/system_error.h"
 #include "link/cradle.h"
 #include "texts/text_ids.h"
@@ -70,6 +71,9 @@ PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route) {
     return Failed(link, PortOpen::kCannotOpen, kTextCannotOpenPort,
                   download ? Icon::kWarning : Icon::kNone, std::move(reason));
   }
+  // Bytes waiting from an earlier connection (a reply to a program stopped midway) are no answer
+  // to this one.
+  link.port->Purge(Queues::kReceive);
   link.port->SetQueueSizes(kReceiveQueueBytes,
                            download ? kDownloadSendQueueBytes : kReceiveSendQueueBytes);
 
@@ -83,8 +87,11 @@ PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route) {
   const uint8_t via = download ? link.settings.download_via : link.settings.receive_via;
   if (route == LinkRoute::kIrCradle) {
     if (!ConfigureCradle(link)) {
-      return Failed(link, PortOpen::kCradleFailed,
-                    download ? kTextFailedToConfigureIr : kTextCannotConfigureIr, Icon::kWarning,
+      // Stopped by the user midway, the cradle did not fail: nothing to tell.
+      const int text_id = Interrupted() ? 0
+                          : download    ? kTextFailedToConfigureIr
+                                        : kTextCannotConfigureIr;
+      return Failed(link, PortOpen::kCradleFailed, text_id, Icon::kWarning,
                     device + ": no IR cradle answered");
     }
   } else if (via == kViaSerialSpp) {

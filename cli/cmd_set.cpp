@@ -45,7 +45,7 @@ void AddSetCommand(CLI::App& app, Context& ctx) {
     if (malformed) ctx.status = kExitUsage;
     if (ctx.status != kExitOk) return;
     Design design;
-    if (!LoadDesignFile(ctx, *file, design)) return;
+    if (!LoadDesignFile(ctx, *file, design, DesignUse::kWrite)) return;
     for (const auto& [f, value] : changes) SetField(*f, design, value);
     SaveDesignFile(ctx, *file, design);
   });

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/interrupt.h"
+#include "base/system_error.h"
 #include "cli/command.h"
 #include "link/link.h"
 #include "terminal/virtual_terminal.h"
@@ -114,9 +115,12 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
     }
 
     const std::unique_ptr<PortSystem> ports = MakeSystemPorts();
+    ClearSystemError();
     const std::unique_ptr<SerialPort> port = ports->Open(ports->DeviceName(options->port));
     if (port == nullptr) {
-      ctx.Fail("cannot open the port " + options->port);
+      const std::string system = SystemErrorText();
+      ctx.Fail("cannot open the port (" + options->port + ": " +
+               (system.empty() ? "the system refused it" : system) + ")");
       return;
     }
     LineSettings line;

@@ -18,8 +18,10 @@ void Context::Fail(const std::string& message) {
 }
 
 void AddWordList(CLI::App& cmd, const std::string& name, std::vector<std::string>& first,
-                 const std::string& description) {
-  cmd.add_option(name, first, description)->required()->allow_extra_args(false);
+                 const std::string& description, Words words) {
+  cmd.add_option(name, first, description)
+      ->required(words == Words::kRequired)
+      ->allow_extra_args(false);
   cmd.allow_extras();
 }
 

@@ -8,6 +8,7 @@
 #include "model/menu_record.h"
 #include "model/settings_block.h"
 #include "texts/string_table.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 
@@ -85,6 +86,9 @@ class Builder {
     out_.push_back(std::move(f));
     return out_.back();
   }
+
+  // An offset of the current record within its block.
+  size_t Offset(size_t offset) const { return base_ + offset; }
 
   FieldInfo& Flag(const std::string& name, size_t offset, uint8_t bit = 0) {
     return Number(name, offset, 0, 1, bit, 1);
@@ -242,7 +246,10 @@ void AddLookups(Builder& b) {
     }
     b.Number("delimiter", kDelimiter, 0, 255).excluded = 13;
     b.Flag("upload", kUploadFlag);
-    b.Number("no_match", kNoMatchAction, 0, 5);
+    // Stored 2 higher under "Only read data once", which offers only the two inserting actions.
+    FieldInfo& no_match = b.Choice("no_match", kNoMatchAction, Labels(kItemNoMatchActions, 6));
+    no_match.raised_while = b.Offset(kReadOnce);
+    no_match.raise = 2;
     b.Choice("bad_format", kBadFormatAction, Labels(1441, 3));
     b.Flag("read_once", kReadOnce);
     b.Flag("negative_remains", kNegativeRemains);

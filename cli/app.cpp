@@ -49,6 +49,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddShowCommand(app, ctx);
   AddGetCommand(app, ctx);
   AddSetCommand(app, ctx);
+  AddCheckCommand(app, ctx);
   AddConvertCommand(app, ctx);
   AddImageCommand(app, ctx);
   AddSimulateCommand(app, ctx);

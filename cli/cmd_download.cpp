@@ -1,10 +1,12 @@
 // tpq700 download and tpq700 send-lookup: an application or a lookup file to the terminal.
 #include <memory>
 
+#include "cli/check_report.h"
 #include "cli/cli_link_ui.h"
 #include "cli/design_file.h"
 #include "link/download.h"
 #include "link/link.h"
+#include "model/design_check.h"
 
 namespace q700::cli {
 namespace {
@@ -41,12 +43,23 @@ void AddDownloadCommand(CLI::App& app, Context& ctx) {
       app.add_subcommand("download", "Download the application of a design to the terminal");
   auto file = std::make_shared<std::string>();
   auto options = std::make_shared<ExchangeOptions>();
+  auto force = std::make_shared<bool>(false);
   cmd->add_option("FILE", *file, "Project file (.TPX); it is not changed")->required();
   AddExchangeOptions(*cmd, *options, true);
-  cmd->footer(kDownloadFooter);
-  cmd->callback([&ctx, file, options] {
+  cmd->add_flag("--force", *force, "Download even when 'tpq700 check' finds errors");
+  cmd->footer(std::string(kDownloadFooter) +
+              "The design is checked first, as 'tpq700 check' does; its findings go to stderr, "
+              "and a design with errors is not downloaded unless --force is given.\n");
+  cmd->callback([&ctx, file, options, force] {
     Design design;
     if (!LoadDesignFile(ctx, *file, design)) return;
+    const std::vector<Finding> findings = CheckDesign(design);
+    PrintFindings(ctx.err, *file, findings);
+    if (HasErrors(findings) && !*force) {
+      ctx.Fail(*file + ": " + CountFindings(findings) +
+               "; not downloaded (see 'tpq700 check', or download anyway with --force)");
+      return;
+    }
     RunDownload(ctx, *options, *file, design, DownloadMode::kApplication);
   });
 }

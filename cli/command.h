@@ -41,6 +41,7 @@ void AddNewCommand(CLI::App& app, Context& ctx);
 void AddShowCommand(CLI::App& app, Context& ctx);
 void AddGetCommand(CLI::App& app, Context& ctx);
 void AddSetCommand(CLI::App& app, Context& ctx);
+void AddCheckCommand(CLI::App& app, Context& ctx);
 void AddConvertCommand(CLI::App& app, Context& ctx);
 void AddImageCommand(CLI::App& app, Context& ctx);
 void AddSimulateCommand(CLI::App& app, Context& ctx);

@@ -100,6 +100,7 @@ if ! command -v socat >/dev/null; then
   exit 0
 fi
 "$tool" new a.TPX >/dev/null
+"$tool" set a.TPX form.1.line.1.type=text
 printf '12\r\nZZY\r\n' >lookup.txt
 for i in $(seq 12); do printf 'record %d;%s\n' "$i" "$(head -c "$i" /dev/zero | tr '\0' '*')"; done \
   >records.txt

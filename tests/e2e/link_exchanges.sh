@@ -31,13 +31,28 @@ start_terminal "$work" --records records.txt || exit 1
 
 # --- download: the stored image is the one 'tpq700 image' builds.
 "$tool" new a.TPX && "$tool" set a.TPX menu.1.item.1.text=Stock form.1.line.1.type=text \
-  form.1.line.1.max_length=40 form.1.line.1.min_length=60 menu.2.font=large >/dev/null || fail "making the design"
+  form.1.line.1.max_length=40 menu.2.font=large >/dev/null || fail "making the design"
 cp a.TPX a-before.TPX
 "$tool" image a.TPX a.bin || fail "image"
 expect_status 0 "download" "$tool" download a.TPX "${link[@]}"
 cmp -s a.bin store/application.bin || fail "the stored image differs from 'tpq700 image'"
 grep -qF "tpq700: Download: Downloaded completely!" err.txt || fail "no success message: $(cat err.txt)"
 cmp -s a.TPX a-before.TPX || fail "download changed the project file"
+
+# A design with errors is refused before the port is opened, unless --force is given; the
+# download preparation then brings the minimum length down to the maximum in the image.
+"$tool" new b.TPX >/dev/null && "$tool" set b.TPX --no-rules form.1.line.1.type=text \
+  form.1.line.1.max_length=40 form.1.line.1.min_length=60 || fail "making a design with an error"
+rm -f store/application.bin
+expect_status 1 "download of a design with an error" "$tool" download b.TPX "${link[@]}"
+grep -qF "b.TPX: error: form.1.line.1.min_length:" err.txt || fail "no finding: $(cat err.txt)"
+grep -qF "not downloaded" err.txt || fail "no refusal: $(cat err.txt)"
+[ -e store/application.bin ] && fail "a refused design reached the terminal"
+expect_status 0 "download --force" "$tool" download b.TPX "${link[@]}" --force
+"$tool" image b.TPX b.bin || fail "image of b.TPX"
+cmp -s b.bin store/application.bin || fail "the forced image differs from 'tpq700 image'"
+[ "$(od -An -tu1 -j$((3523 + 213)) -N1 b.bin | tr -d ' ')" = 40 ] ||
+  fail "the image's minimum length is not the maximum"
 
 # Through the IR cradle at 57600 bit/s.
 rm -f store/application.bin

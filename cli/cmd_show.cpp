@@ -25,13 +25,13 @@ void AddShowCommand(CLI::App& app, Context& ctx) {
       "Lines read NAME=VALUE. Choices show their labels, texts are UTF-8 with the escapes \\\\ "
       "\\r \\n \\t and \\xHH (control characters, and bytes the code page leaves undefined). "
       "With --json, numbers are JSON numbers, labels and texts are strings, and the bytes that no "
-      "field shows follow their record as \"RECORD.bytes.OFFSET\": \"HEX\" (zero bytes left "
-      "out).\n");
+      "field shows follow their record as \"RECORD.bytes.OFFSET\": \"HEX\" (runs that are zero "
+      "here and in a new design are left out).\n");
   cmd->callback([&ctx, file, json, code_page] {
     Design design;
     if (!LoadDesignFile(ctx, *file, design)) return;
     if (*json) {
-      ctx.out << DesignJson(design, *code_page).dump(2) << "\n";
+      ctx.out << DesignJson(ctx, design, *code_page);
       return;
     }
     for (const FieldInfo& f : DesignFields()) {

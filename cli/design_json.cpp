@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 
+#include "cli/design_file.h"
 #include "cli/field_text.h"
 
 namespace q700::cli {
@@ -42,7 +43,7 @@ std::optional<std::vector<uint8_t>> BytesOfHex(std::string_view text) {
   return bytes;
 }
 
-nlohmann::ordered_json FieldJson(const FieldInfo& field, Design& design, int code_page) {
+nlohmann::json FieldJson(const FieldInfo& field, Design& design, int code_page) {
   switch (field.kind) {
     case FieldKind::kNumber:
       return FieldNumber(field, design);
@@ -65,7 +66,7 @@ nlohmann::ordered_json FieldJson(const FieldInfo& field, Design& design, int cod
 
 // A key's JSON value as the text a field reads. Numbers are taken for numbers and choices (a
 // choice's number as stored), booleans for flags, strings for everything.
-std::optional<std::string> ValueText(const FieldInfo& f, const nlohmann::ordered_json& value,
+std::optional<std::string> ValueText(const FieldInfo& f, const nlohmann::json& value,
                                      std::string& why) {
   const bool numeric = f.kind == FieldKind::kNumber || f.kind == FieldKind::kChoice;
   if (value.is_string()) return value.get<std::string>();
@@ -79,31 +80,39 @@ std::optional<std::string> ValueText(const FieldInfo& f, const nlohmann::ordered
 
 }  // namespace
 
-nlohmann::ordered_json DesignJson(Design& design, int code_page) {
-  const std::vector<ByteRun> runs = UnnamedByteRuns(design);
+std::string DesignJson(Context& ctx, Design& design, int code_page) {
+  auto fresh = std::make_unique<Design>();
+  NewDesign(ctx, *fresh);
+  const std::vector<ByteRun> runs = UnnamedByteRuns(design, *fresh);
   size_t next_run = 0;
+  // Written key by key: the library's ordered objects look every key up as they go, which takes
+  // long for the thousands of a design.
+  std::string text = "{";
+  const auto add = [&](const std::string& key, const nlohmann::json& value) {
+    text += text.size() == 1 ? "\n  " : ",\n  ";
+    text += nlohmann::json(key).dump() + ": " + value.dump();
+  };
   // The runs of each record follow its fields; those of blocks without fields stand where the
   // block stands.
   const auto record_of = [](DesignBlock block, size_t offset) {
     return std::make_pair(BlockOrder(block), RecordOf(block, offset));
   };
-  nlohmann::ordered_json json = nlohmann::ordered_json::object();
   const auto add_runs_before = [&](std::pair<int, int> record) {
     while (next_run < runs.size() &&
            record_of(runs[next_run].place.block, runs[next_run].place.offset) < record) {
-      json[runs[next_run].name] = HexOf(runs[next_run].bytes);
+      add(runs[next_run].name, HexOf(runs[next_run].bytes));
       ++next_run;
     }
   };
   for (const FieldInfo& f : DesignFields()) {
     add_runs_before(record_of(f.block, f.offset));
-    json[f.name] = FieldJson(f, design, code_page);
+    add(f.name, FieldJson(f, design, code_page));
   }
   add_runs_before({kDesignBlockCount, 0});
-  return json;
+  return text + "\n}\n";
 }
 
-JsonDesign ReadJsonDesign(const nlohmann::ordered_json& json, int code_page,
+JsonDesign ReadJsonDesign(const nlohmann::json& json, int code_page,
                           std::vector<std::string>& problems) {
   JsonDesign design;
   if (!json.is_object()) {
@@ -171,9 +180,9 @@ std::optional<JsonDesign> LoadJsonDesign(Context& ctx, const std::string& path, 
     }
     text << in.rdbuf();
   }
-  nlohmann::ordered_json json;
+  nlohmann::json json;
   try {
-    json = nlohmann::ordered_json::parse(text.str());
+    json = nlohmann::json::parse(text.str());
   } catch (const nlohmann::json::parse_error& e) {
     // The library's message after its own "[json.exception...] " tag.
     const std::string what = e.what();

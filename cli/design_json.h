@@ -15,7 +15,10 @@
 
 namespace q700::cli {
 
-nlohmann::ordered_json DesignJson(Design& design, int code_page);
+// Every field, and the runs of bytes that no field shows and that are not zero here or in a new
+// design (which 'new --from' starts from): the text of one JSON object, two blanks of indent, a
+// key a line, in design order.
+std::string DesignJson(Context& ctx, Design& design, int code_page);
 
 // A design read from JSON: its field values (as far as the bytes hold, whatever the editor
 // offers) and its runs of bytes.
@@ -25,7 +28,7 @@ struct JsonDesign {
 };
 
 // Reads a JSON design, whole or in part. Each problem goes to `problems`, naming its key.
-JsonDesign ReadJsonDesign(const nlohmann::ordered_json& json, int code_page,
+JsonDesign ReadJsonDesign(const nlohmann::json& json, int code_page,
                           std::vector<std::string>& problems);
 
 // Sets the fields of a JSON design, then what each text's slot holds after the text, then the

@@ -303,6 +303,8 @@ class Checker {
       }
       return;
     }
+    // A record without a length is not defined, which the forms that use it are told.
+    if (lookup.member_length() == 0) return;
     for (int k = 0; k < count && k < kLookupFields; ++k) {
       const int end = lookup.field_offset(k) + lookup.field_length(k) - 1;
       if (lookup.field_offset(k) == 0 || end > lookup.member_length()) {

@@ -84,11 +84,12 @@ int RecordOf(DesignBlock block, size_t offset) {
   return static_cast<int>(offset / ShapeOf(block).record_size);
 }
 
-std::vector<ByteRun> UnnamedByteRuns(Design& design) {
+std::vector<ByteRun> UnnamedByteRuns(Design& design, Design& base) {
   const Masks masks = DesignMasks(design);
   std::vector<ByteRun> runs;
   for (const BlockShape& shape : kBlocks) {
     const Bytes block = DesignBlockBytes(design, shape.block);
+    const Bytes base_block = DesignBlockBytes(base, shape.block);
     const std::vector<uint8_t>& mask = masks[BlockOrder(shape.block)];
     for (size_t record = 0; record * shape.record_size < shape.size; ++record) {
       const size_t begin = record * shape.record_size;
@@ -109,7 +110,7 @@ std::vector<ByteRun> UnnamedByteRuns(Design& design) {
         bool any = false;
         for (size_t k = i; k < stop; ++k) {
           run.bytes.push_back(block[k] & mask[k]);
-          any = any || run.bytes.back() != 0;
+          any = any || run.bytes.back() != 0 || (base_block[k] & mask[k]) != 0;
         }
         if (any) runs.push_back(std::move(run));
         i = stop;

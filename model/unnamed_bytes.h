@@ -35,8 +35,9 @@ struct ByteRun {
   std::vector<uint8_t> bytes;
 };
 
-// The runs of a design whose unnamed bits are not all zero, in design order.
-std::vector<ByteRun> UnnamedByteRuns(Design& design);
+// The runs of a design whose unnamed bits are not all zero, or not all zero in `base`, the
+// design that a listing is built back on (so that a run left out means zero bits on either).
+std::vector<ByteRun> UnnamedByteRuns(Design& design, Design& base);
 
 // The place a run's name stands for; nothing for a name that is not a run's.
 std::optional<BytePlace> FindBytePlace(std::string_view name);

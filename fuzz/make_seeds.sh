@@ -25,7 +25,7 @@ p=$out/project_file
 mkdir -p "$p"
 "$tool" new --force "$p/new.TPX" >/dev/null
 cp "$p/new.TPX" "$p/changed.TPX"
-"$tool" set "$p/changed.TPX" "settings.start=menu 1" settings.large_font=1 \
+"$tool" set "$p/changed.TPX" --no-rules "settings.start=menu 1" settings.large_font=1 \
   menu.1.font=large menu.1.caption_flag=1 menu.1.caption=Stock "menu.1.item.1.text=Count" \
   "menu.1.item.1.target=form 2" form.2.font=large form.2.line.1.type=text \
   form.2.line.2.type=extension form.2.line.1.prompt=Item form.2.line.1.max_length=40 \
@@ -86,7 +86,21 @@ for start in $(seq 1 $((lines / 24)) "$lines"); do
   sed -n "${start},$((start + 3))p" "$work/fields.txt" >"$p/fields-$start.txt"
 done
 printf 'form.1.line.1.prompt=Qty\\x80\nsettings.delimiter_1=13\n' >"$p/refused.txt"
+printf 'lookup.1.read_once=1\nlookup.1.no_match=Continue\nmenu.1.caption=Größe\n' >"$p/in-design.txt"
+printf 'lookup.1.field_count=2\nsettings.upload_port=Bluetooth SPP\nsettings.large_font=1\n' \
+  >"$p/derived.txt"
 printf 'weight.prefix=7\nmenu.2.caption=A\\\\B\\r\nversion_tag=Q700RU005\n' >"$p/mixed.txt"
+
+# Designs in JSON: the tool's listing of a new and of a changed design, a part of one, and a few
+# that are refused.
+p=$out/design_json
+mkdir -p "$p"
+"$tool" show "$out/project_file/new.TPX" --json >"$p/new.json"
+"$tool" show "$out/project_file/changed.TPX" --json >"$p/changed.json"
+printf '{"menu.1.caption": "Stock", "menu.1.bytes.250": "FF00", "lookup.1.no_match": 4}\n' \
+  >"$p/part.json"
+printf '{"version_tag": "Q700RU003", "form.1.line.1.type": 19}\n' >"$p/refused.json"
+printf '[1, 2]\n' >"$p/not-an-object.json"
 
 # What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
 # a clean exchange of each kind, written by hand, stands in.

@@ -90,7 +90,7 @@ class Rules {
     Stage("the Menu page", [this] { Menus(); });
     Stage("the Lookup page", [this] { Lookups(); });
     Stage("the Barcode page", [this] { BarcodePageRules(); });
-    Stage("the symbology dialogs", [this] { SymbologyDialogs(); });
+    SymbologyDialogs();
     Stage("the Settings page", [this] { SettingsPageRules(); });
     Stage("the Startup page", [this] { StartupPageRules(); });
     std::vector<DerivedValue> derived;
@@ -106,7 +106,7 @@ class Rules {
 
  private:
   // Runs one page's rules and notes the fields whose values they changed.
-  void Stage(const char* by, const std::function<void()>& rules) {
+  void Stage(const std::string& by, const std::function<void()>& rules) {
     const auto was = std::make_unique<Design>(design_);
     rules();
     for (const FieldInfo& f : DesignFields()) {
@@ -282,7 +282,8 @@ class Rules {
     page.Apply(design_);
   }
 
-  // The dialogs whose OK derives values: the length limits and Codabar's start/stop characters.
+  // The dialogs whose OK derives values: the length limits and Codabar's start/stop characters,
+  // each a stage of its own.
   void SymbologyDialogs() {
     for (const LengthDialogLayout& layout : LengthDialogLayouts()) {
       bool owned = AnyOverlaps(changed_, {layout.qualification.field, layout.first, layout.second});
@@ -291,14 +292,18 @@ class Rules {
       }
       for (const OptionBox& box : layout.boxes) owned = owned || AnyOverlaps(changed_, {box.bit});
       if (!owned) continue;
-      LengthDialog dialog(layout, design_, session_.texts);
-      dialog.Open();
-      dialog.Ok();
+      Stage(std::string("the \"") + layout.title + "\" dialog", [&] {
+        LengthDialog dialog(layout, design_, session_.texts);
+        dialog.Open();
+        dialog.Ok();
+      });
     }
     if (AnyOverlaps(changed_, {barcode::kCodabarStartStop, barcode::kCodabarTransmitStartStop})) {
-      CodabarDialog dialog(design_);
-      dialog.Open();
-      dialog.Ok();
+      Stage("the \"Codabar Parameters\" dialog", [this] {
+        CodabarDialog dialog(design_);
+        dialog.Open();
+        dialog.Ok();
+      });
     }
   }
 

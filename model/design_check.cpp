@@ -146,7 +146,12 @@ class Checker {
     if (form.next_target() != kBackToErrorForm) Follow(FormPrefix(f) + "next", form.next_target());
     // "Skip error" (0), then the main menu, the forms and the menus one code higher.
     const int error_target = form.at(kErrorTarget);
-    if (error_target != 0) Follow(FormPrefix(f) + "error_target", error_target - 1);
+    if (error_target > kLastTarget + 1) {
+      Add(Severity::kError, FormPrefix(f) + "error_target",
+          "holds " + Number(error_target) + ", which is no target");
+    } else if (error_target != 0) {
+      Follow(FormPrefix(f) + "error_target", error_target - 1);
+    }
     for (int k = 0; k < kFunctionKeys; ++k) {
       const int branch = form.at(kBranch + static_cast<size_t>(k));
       if (branch >= 1 && branch <= kFormCount) {

@@ -32,6 +32,33 @@ bool StartsWithUtf8Sequence(std::string_view bytes) {
   return true;
 }
 
+// Whether UTF-8 text holds a C1 control character (U+0080 to U+009F): what some converters
+// make of a byte that the code page leaves undefined.
+bool HoldsC1Control(std::string_view utf8) {
+  for (size_t i = 0; i + 1 < utf8.size(); ++i) {
+    if (static_cast<unsigned char>(utf8[i]) == 0xC2 &&
+        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// One byte of the code page as UTF-8, or its escape.
+std::string ByteToUtf8(unsigned char byte, int code_page) {
+  const CodePageConversion converted =
+      CodePageToUtf8(std::string_view(reinterpret_cast<const char*>(&byte), 1), code_page);
+  if (!converted.ok || converted.text.empty() || HoldsC1Control(converted.text)) return Hex(byte);
+  return converted.text;
+}
+
+// A run of bytes above 127 as UTF-8; nothing when a byte of it is undefined in the code page.
+std::optional<std::string> RunToUtf8(std::string_view run, int code_page) {
+  const CodePageConversion converted = CodePageToUtf8(run, code_page);
+  if (!converted.ok || HoldsC1Control(converted.text)) return std::nullopt;
+  return converted.text;
+}
+
 }  // namespace
 
 std::optional<std::string> ValueInCodePage(const FieldInfo& field, std::string_view utf8,
@@ -64,13 +91,11 @@ std::string ShownValue(const FieldInfo& field, Design& design, int code_page) {
     while (end < raw.size() && static_cast<unsigned char>(raw[end]) >= 0x80) ++end;
     // A run of bytes above 127; one that the code page leaves undefined is escaped and the
     // conversion goes on after it.
-    std::string_view run(raw.data() + i, end - i);
-    while (!run.empty()) {
-      const CodePageConversion converted = CodePageToUtf8(run, code_page);
-      shown += converted.text;
-      if (converted.ok) break;
-      shown += Hex(static_cast<unsigned char>(run[converted.bad_offset]));
-      run.remove_prefix(converted.bad_offset + 1);
+    const std::string_view run(raw.data() + i, end - i);
+    if (const std::optional<std::string> converted = RunToUtf8(run, code_page)) {
+      shown += *converted;
+    } else {
+      for (const char byte : run) shown += ByteToUtf8(static_cast<unsigned char>(byte), code_page);
     }
     i = end;
   }

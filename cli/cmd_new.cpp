@@ -17,7 +17,8 @@ void AddNewCommand(CLI::App& app, Context& ctx) {
   cmd->add_option("FILE", *file, "Project file to write (.TPX)")->required();
   cmd->add_option("--from", *from,
                   "Build the design from JSON as 'tpq700 show --json' writes it (\"-\": standard "
-                  "input); what it leaves out keeps the values of a new design");
+                  "input); what it leaves out keeps the values of a new design")
+      ->type_name("FILE");
   AddCodePageOption(*cmd, *code_page);
   cmd->add_flag("-f,--force", *force, "Replace the file when it exists");
   cmd->footer(

@@ -94,7 +94,8 @@ void AddSetCommand(CLI::App& app, Context& ctx) {
       ->required();
   cmd->add_option("--from", options->from,
                   "Set every field of a design in JSON as 'tpq700 show --json' writes it "
-                  "(\"-\": standard input), before the NAME=VALUE words");
+                  "(\"-\": standard input), before the NAME=VALUE words")
+      ->type_name("FILE");
   AddCodePageOption(*cmd, options->code_page);
   cmd->add_flag("--no-rules", options->no_rules,
                 "Store the values as given, without the editor's rules");

@@ -16,12 +16,13 @@ CLI::Option* AddCodePageOption(CLI::App& command, int& code_page) {
         value = std::to_string(*parsed);
         return {};
       },
-      "CODEPAGE");
+      "");
   return command
       .add_option("--codepage", code_page,
                   "The terminal's code page of the design's texts (1252, 1251, cp1250, ...); "
                   "texts given and printed are UTF-8")
       ->transform(known)
+      ->type_name("CODEPAGE")
       ->default_str(std::to_string(kDefaultCodePage));
 }
 

@@ -55,6 +55,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddPrefsCommand(app, ctx);
   AddDetectCommand(app, ctx);
   AddDownloadCommand(app, ctx);
+  AddLookupCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
   AddTerminalCommand(app, ctx);

@@ -1,5 +1,6 @@
 // The exchange commands of the pop-up menu reach the link with the connection type of the
-// preferences: a port that does not open is reported, a type past the three runs nothing.
+// preferences: a port that does not open is reported, a type past the three runs nothing, a
+// lookup file with Unix line ends is refused before the port.
 #include "gui/program_fixture.h"
 #include "resources/resource.h"
 
@@ -36,6 +37,20 @@ TEST_F(ExchangeCommandsTest, DownloadsReportAPortThatDoesNotOpen) {
   app().prefs.download_via = 3;
   Command(IDM_DOWNLOAD_APPLICATION);
   Command(IDM_DOWNLOAD_LOOKUP);
+}
+
+TEST_F(ExchangeCommandsTest, ALookupFileWithLineFeedsAloneIsRefusedBeforeThePort) {
+  app().prefs.download_via = kViaSerialSpp;
+  const std::filesystem::path lookup = dir().Write("unix.txt", "12\nZZY\n");
+  SeenBox seen;
+  ModalScript script;
+  script.Then(TypeFileName(lookup.wstring())).Then(ClickButton(IDOK, &seen));
+  Command(IDM_DOWNLOAD_LOOKUP, script);
+  EXPECT_EQ(seen.caption, L"Error");
+  EXPECT_EQ(seen.text.rfind(L"Line 1 of the lookup file ends in a line feed without a carriage "
+                            L"return.",
+                            0),
+            0u);
 }
 
 TEST_F(ExchangeCommandsTest, ReceiveCreatesTheFileThenReportsThePort) {

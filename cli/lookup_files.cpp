@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -33,7 +34,13 @@ std::optional<std::string> ReadWholeFile(Context& ctx, const std::string& path) 
     ctx.Fail(path + ": cannot be read (" + std::strerror(errno) + ")");
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One read of the whole size, then whatever may have been added since.
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  std::string bytes(ec ? 0 : static_cast<size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) {
     ctx.Fail(path + ": cannot be read");
     return std::nullopt;

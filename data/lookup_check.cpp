@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unordered_map>
 
+#include "data/key_table.h"
 #include "model/lookup_record.h"
 #include "texts/code_page.h"
 
@@ -31,6 +31,19 @@ std::string Hex(uint8_t byte) {
   return text;
 }
 
+// Whether any byte of the text is 128 or more, eight bytes at a time.
+bool HasHighBytes(std::string_view text) {
+  uint64_t any = 0;
+  size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    any |= word;
+  }
+  for (; at < text.size(); ++at) any |= static_cast<uint8_t>(text[at]);
+  return (any & 0x8080808080808080ull) != 0;
+}
+
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 class Checker {
@@ -38,10 +51,10 @@ class Checker {
   Checker(std::string_view file, const LookupLayout* layout, int code_page)
       : file_(file),
         layout_(layout != nullptr && layout->usable ? layout : nullptr),
-        code_page_(code_page) {
+        code_page_(code_page),
+        keys_(layout_ != nullptr ? file.size() / 40 : 0) {
     if (layout_ != nullptr) {
       format_action_ = ActionOfBadFormat(layout_->bad_format_action);
-      keys_.reserve(file.size() / 24 + 16);
     }
   }
 
@@ -71,12 +84,7 @@ class Checker {
     size_t pos = 0;
     size_t number = 0;
     while (pos < size) {
-      size_t end = pos;
-      uint8_t high = 0;
-      while (end < size && file_[end] != kCr && file_[end] != kLf) {
-        high |= static_cast<uint8_t>(file_[end]);
-        ++end;
-      }
+      const size_t end = LineEnd(pos);
       const std::string_view line = file_.substr(pos, end - pos);
       ++number;
       bool bare = false;
@@ -98,7 +106,7 @@ class Checker {
         bare_problem = result_.problems.size();
         Add(LookupProblemKind::kBareLineFeeds, number, 0, "", TerminalAction::kRefuse);
       }
-      CheckLine(line, number, (high & 0x80) != 0, number == 1 ? skip_mark : 0);
+      CheckLine(line, number, HasHighBytes(line), number == 1 ? skip_mark : 0);
     }
     result_.lines = number;
     if (bare_count != 0) {
@@ -110,15 +118,32 @@ class Checker {
           ": the terminal ends lines only at carriage returns and would join such lines into one; "
           "save the file with Windows line ends (CR LF)";
     }
+    InsertPendingKeys();
+    // Keys used twice were found a few lines late.
+    std::stable_sort(
+        result_.problems.begin(), result_.problems.end(),
+        [](const LookupProblem& a, const LookupProblem& b) { return a.line < b.line; });
     return std::move(result_);
   }
 
  private:
+  // Where the line that starts at `pos` ends: its carriage return or line feed, or the end.
+  size_t LineEnd(size_t pos) const {
+    const char* start = file_.data() + pos;
+    const size_t rest = file_.size() - pos;
+    const void* cr = std::memchr(start, kCr, rest);
+    const size_t until_cr =
+        cr != nullptr ? static_cast<size_t>(static_cast<const char*>(cr) - start) : rest;
+    const void* lf = std::memchr(start, kLf, until_cr);
+    return pos +
+           (lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - start) : until_cr);
+  }
+
   // The lines of UTF-16 text: line feeds among its two-byte units.
   void CountUtf16Lines() {
     const bool little_endian = file_[0] == '\xFF';
     size_t lines = 0;
-    bool open_line = false;
+    bool open_line = true;  // the byte-order mark begins line 1
     for (size_t at = 2; at + 1 < file_.size(); at += 2) {
       const bool line_feed = little_endian ? file_[at] == kLf && file_[at + 1] == '\0'
                                            : file_[at] == '\0' && file_[at + 1] == kLf;
@@ -226,13 +251,36 @@ class Checker {
           "the key field is empty, so no entry can find the line", TerminalAction::kKeep);
       return;
     }
-    const auto [at, inserted] = keys_.emplace(key, number);
-    if (!inserted) {
-      Add(LookupProblemKind::kDuplicateKey, number, field,
-          "the key " + Quoted(Shown(key)) + " is also the key of line " +
-              std::to_string(at->second) + ", so an entry finds only one of the two lines",
-          TerminalAction::kKeep);
+    // The key waits its turn in a ring of pending keys while its slot is fetched.
+    const uint64_t hash = KeyTable::Hash(key);
+    keys_.Prefetch(hash);
+    PendingKey& next = pending_[pending_next_];
+    if (next.line != 0) InsertKey(next);
+    next = {key, number, hash};
+    pending_next_ = (pending_next_ + 1) % pending_.size();
+  }
+
+  void InsertPendingKeys() {
+    for (size_t i = 0; i < pending_.size(); ++i) {
+      PendingKey& key = pending_[(pending_next_ + i) % pending_.size()];
+      if (key.line != 0) InsertKey(key);
+      key.line = 0;
     }
+  }
+
+  struct PendingKey {
+    std::string_view key;
+    size_t line = 0;  // 0: none
+    uint64_t hash = 0;
+  };
+
+  void InsertKey(const PendingKey& pending) {
+    const size_t first = keys_.Insert(pending.key, pending.line, pending.hash);
+    if (first == 0) return;
+    Add(LookupProblemKind::kDuplicateKey, pending.line, layout_->key_field + 1,
+        "the key " + Quoted(Shown(pending.key)) + " is also the key of line " +
+            std::to_string(first) + ", so an entry finds only one of the two lines",
+        TerminalAction::kKeep);
   }
 
   void CheckCodePage(std::string_view line, size_t number, size_t skip) {
@@ -311,7 +359,9 @@ class Checker {
   const LookupLayout* layout_;
   int code_page_;
   TerminalAction format_action_ = TerminalAction::kNone;
-  std::unordered_map<std::string_view, size_t> keys_;
+  KeyTable keys_;
+  std::array<PendingKey, 16> pending_{};
+  size_t pending_next_ = 0;
   std::array<std::string, 256> characters_;
   bool characters_ready_ = false;
   LookupCheck result_;

@@ -12,6 +12,7 @@ namespace q700 {
 namespace {
 
 constexpr uint8_t kCarriageReturn = 13;
+constexpr uint8_t kLineFeed = 10;
 
 // The prompts of the form lines tied to a column of lookup file `number`: the first line with a
 // prompt wins, in form and line order.
@@ -77,7 +78,7 @@ LookupLayout ReadLookupLayout(Design& design, int number, int code_page) {
   }
   layout.usable = layout.member_length != 0 && layout.field_count != 0 &&
                   layout.field_count <= kLookupFields && layout.key_field < layout.field_count &&
-                  layout.delimiter != kCarriageReturn;
+                  layout.delimiter != kCarriageReturn && layout.delimiter != kLineFeed;
   FindPrompts(design, number, code_page, layout);
   return layout;
 }
@@ -117,6 +118,9 @@ std::vector<LookupProblem> CheckLookupDefinition(const LookupLayout& layout) {
   if (layout.delimiter == kCarriageReturn) {
     add(LookupProblemKind::kDelimiterEndsLines,
         "the delimiter is 13, the carriage return that ends every line");
+  } else if (layout.delimiter == kLineFeed) {
+    add(LookupProblemKind::kDelimiterEndsLines,
+        "the delimiter is 10, the line feed, which the terminal drops wherever it stands");
   }
   if (layout.delimited()) {
     if (layout.longest_line > 255) {

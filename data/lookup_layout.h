@@ -34,7 +34,7 @@ struct LookupLayout {
   int computed_member_length = 0;
   int longest_line = 0;
   // Whether lines can be checked against it: defined, at most 8 fields, the key among them, and
-  // a delimiter other than the carriage return that ends lines.
+  // a delimiter the terminal sees inside a line (not a carriage return or a line feed).
   bool usable = false;
 
   bool delimited() const { return delimiter != 0; }

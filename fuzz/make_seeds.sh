@@ -77,6 +77,28 @@ printf 'a\r\n\r\nlast without end' >"$p/open-end.txt"
 "$tool" show "$out/project_file/changed.TPX" >"$work/fields.txt"
 head -c 3000 "$work/fields.txt" >"$p/listing.txt"
 
+# Lookup data: a 12-byte definition (see lookup_data_fuzz.cpp) and then spreadsheet text or a
+# lookup file. The article list tab-delimited (13, 20 and 7 characters) from a comma-separated
+# export with a header, a byte-order mark, quotes and a line break inside them; the same as a
+# lookup file with its faults; suppliers in fixed columns (5 and 20) from semicolons in the
+# Cyrillic code page; a lookup file with line feeds alone; UTF-16 text.
+p=$out/lookup_data
+mkdir -p "$p"
+articles='\x03\x02\x00\x09\x02\x0d\x14\x07\x00\x00\x00\x00'
+{ printf "$articles"; printf '\xef\xbb\xbfEAN,Description,Price\r\n'
+  printf '4006381333931,"Ball pen, blue",1.20\r\n4007817327098,"Pencil ""HB""",0.65\r\n'
+  printf '4001868011172,"Eraser\nwhite",0.90\r\n,no key,1\r\n4012700937006,Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9e long,2.40\r\n'
+  printf '4006381333931,twice,1\r\n\r\n4250307203129,Stapler\n'; } >"$p/articles-csv.bin"
+{ printf "$articles"; printf '4006381333931\tBall pen, blue\t1.20\r\n4006381333931\tPen\r\n'
+  printf '\tno key\t1\r\n4007817327098\tCaf\xc3\xa9\t12345678\r\n\r\n4001868011172\tEraser\x81\t0.90'; } \
+  >"$p/articles-lookup.bin"
+{ printf '\x1a\x01\x00\x01\x00\x05\x14\x00\x00\x00\x00\x00'
+  printf 'No;Name\n10001;\xd0\x96\xd1\x83\xd0\xba\n10002;"Bolts; nuts ""and"" washers, wholesale"\n;x\n10001;again\n'; } \
+  >"$p/suppliers-1251.bin"
+{ printf '\x01\x01\x00\x3b\x01\x04\x0a\x00\x00\x00\x00\x00'; printf '4001;Apples\n4002;Pears\n4003;Plums'; } \
+  >"$p/line-feeds.bin"
+{ printf '\x03\x00\x00\x09\x00\x05\x00\x00\x00\x00\x00\x00'; printf '\xff\xfeA\x00\r\x00\n\x00'; } >"$p/utf16.bin"
+
 # Field assignments: lines of the tool's listing of a changed design, a few at a time, and some
 # that are refused.
 p=$out/field_assign

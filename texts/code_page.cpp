@@ -5,6 +5,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <map>
+#include <mutex>
 #include <string>
 
 namespace q700 {
@@ -56,7 +58,12 @@ size_t Utf8SequenceAt(std::string_view text, size_t at) {
 }
 
 std::array<std::string, 256> CodePageCharacters(int code_page) {
-  std::array<std::string, 256> characters;
+  // Asking the system costs a converter per byte; a code page's table never changes.
+  static std::mutex mutex;
+  static std::map<int, std::array<std::string, 256>> tables;
+  const std::lock_guard<std::mutex> lock(mutex);
+  if (const auto found = tables.find(code_page); found != tables.end()) return found->second;
+  std::array<std::string, 256>& characters = tables[code_page];
   for (int byte = 0; byte < 256; ++byte) {
     const std::string one(1, static_cast<char>(byte));
     if (byte < 0x80) {

@@ -101,6 +101,19 @@ TEST(LookupCheck, WhatTheProblemsSay) {
             "a.txt:1: field 3: 8 characters, at most 7; the terminal skips the line");
 }
 
+TEST(LookupCheck, KeysUsedAgainFarApartAndProblemsInLineOrder) {
+  Design design = test::ArticleDesign();
+  const LookupLayout layout = ReadLookupLayout(design, 1, 1252);
+  std::string file;
+  for (int i = 1; i <= 40; ++i) {
+    const std::string key = i == 40 ? "1" : i == 39 ? "38" : std::to_string(i);
+    file += key + "\t" + (i == 20 ? std::string(21, 'd') : "Pen") + "\t1\r\n";
+  }
+  EXPECT_EQ(
+      Summary(CheckLookupFile(file, &layout, 1252).problems),
+      (Lines{"20:2:field-too-long:skip", "39:1:duplicate-key:keep", "40:1:duplicate-key:keep"}));
+}
+
 TEST(LookupCheck, TheBadFormatActionDecidesWhatTheTerminalDoes) {
   Design design = test::ArticleDesign();
   const std::pair<uint8_t, std::string> actions[] = {

@@ -128,15 +128,17 @@ class Checker {
 
  private:
   // Where the line that starts at `pos` ends: its carriage return or line feed, or the end.
-  size_t LineEnd(size_t pos) const {
-    const char* start = file_.data() + pos;
-    const size_t rest = file_.size() - pos;
-    const void* cr = std::memchr(start, kCr, rest);
-    const size_t until_cr =
-        cr != nullptr ? static_cast<size_t>(static_cast<const char*>(cr) - start) : rest;
-    const void* lf = std::memchr(start, kLf, until_cr);
-    return pos +
-           (lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - start) : until_cr);
+  size_t LineEnd(size_t pos) {
+    // The next carriage return is kept: in a file without one, each line would search the rest.
+    if (!cr_found_ || next_cr_ < pos) {
+      cr_found_ = true;
+      const void* cr = std::memchr(file_.data() + pos, kCr, file_.size() - pos);
+      next_cr_ = cr != nullptr ? static_cast<size_t>(static_cast<const char*>(cr) - file_.data())
+                               : file_.size();
+    }
+    const void* lf = std::memchr(file_.data() + pos, kLf, next_cr_ - pos);
+    return lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - file_.data())
+                         : next_cr_;
   }
 
   // The lines of UTF-16 text: line feeds among its two-byte units.
@@ -285,22 +287,32 @@ class Checker {
 
   void CheckCodePage(std::string_view line, size_t number, size_t skip) {
     const std::array<std::string, 256>& characters = Characters();
+    // A delimiter is a byte, not text, whatever the code page makes of it; one of 128 or more is
+    // taken out before the text is looked at.
+    const int delimiter = layout_ != nullptr && layout_->delimited() ? layout_->delimiter : -1;
     // Text that is wholly UTF-8 with characters beyond ASCII was written in UTF-8, not in the
     // code page: a line of real code-page text is hardly ever valid UTF-8 as well.
     size_t first_sequence = std::string_view::npos;
     bool utf8 = true;
-    for (size_t at = skip; at < line.size();) {
-      if (static_cast<uint8_t>(line[at]) < 0x80) {
-        ++at;
-        continue;
+    for (size_t start = skip; utf8;) {
+      size_t end = delimiter >= 0x80 ? line.find(static_cast<char>(delimiter), start) : line.size();
+      if (end == std::string_view::npos) end = line.size();
+      const std::string_view field = line.substr(start, end - start);
+      for (size_t at = 0; at < field.size();) {
+        if (static_cast<uint8_t>(field[at]) < 0x80) {
+          ++at;
+          continue;
+        }
+        const size_t length = Utf8SequenceAt(field, at);
+        if (length == 0) {
+          utf8 = false;
+          break;
+        }
+        if (first_sequence == std::string_view::npos) first_sequence = start + at;
+        at += length;
       }
-      const size_t length = Utf8SequenceAt(line, at);
-      if (length == 0) {
-        utf8 = false;
-        break;
-      }
-      if (first_sequence == std::string_view::npos) first_sequence = at;
-      at += length;
+      if (end == line.size()) break;
+      start = end + 1;
     }
     if (utf8 && first_sequence != std::string_view::npos) {
       const std::string_view character =
@@ -316,7 +328,7 @@ class Checker {
     }
     for (size_t at = skip; at < line.size(); ++at) {
       const auto byte = static_cast<uint8_t>(line[at]);
-      if (characters[byte].empty()) {
+      if (characters[byte].empty() && byte != delimiter) {
         Add(LookupProblemKind::kNotInCodePage, number, FieldAt(line, at),
             "byte " + Hex(byte) + " stands for no character in code page " +
                 std::to_string(code_page_),
@@ -361,6 +373,8 @@ class Checker {
   TerminalAction format_action_ = TerminalAction::kNone;
   KeyTable keys_;
   std::array<PendingKey, 16> pending_{};
+  bool cr_found_ = false;
+  size_t next_cr_ = 0;  // where the next carriage return is (the size: none), once looked for
   size_t pending_next_ = 0;
   std::array<std::string, 256> characters_;
   bool characters_ready_ = false;

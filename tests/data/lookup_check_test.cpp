@@ -153,6 +153,13 @@ TEST(LookupCheck, LineEndsAsTheTerminalReadsThemWithoutADesign) {
     EXPECT_EQ(check.lines, c.lines) << c.file;
     EXPECT_EQ(Summary(check.problems), c.expected) << c.file;
   }
+  // Without a single carriage return, each line must not search the rest of the file for one
+  // (a quarter of a million lines would take hours).
+  std::string unix_lines;
+  for (int i = 0; i < 250000; ++i) unix_lines += "1234567\n";
+  const LookupCheck unix_check = CheckLookupFile(unix_lines, nullptr, 1252);
+  EXPECT_EQ(unix_check.lines, 250000u);
+  EXPECT_EQ(Summary(unix_check.problems), Lines{"1:0:bare-line-feeds:refuse"});
 }
 
 TEST(LookupCheck, TextInTheCodePageOrInUtf8) {
@@ -178,6 +185,21 @@ TEST(LookupCheck, TextInTheCodePageOrInUtf8) {
   EXPECT_EQ(check.problems[0].text,
             "the text is UTF-8: the terminal shows \"\xD0\x96\" as \"\xC3\x90\xE2\x80\x93\", and "
             "code page 1252 has no \"\xD0\x96\"");
+}
+
+TEST(LookupCheck, ADelimiterIsAByteNotText) {
+  Design design = test::ArticleDesign();
+  const std::pair<uint8_t, std::string> cases[] = {
+      // No character in 1252.
+      {0x8F, std::string("1\x8FPen\x8F") + "1\r\n"},
+      // Each after a 0xC3, which with it would make the UTF-8 of "é".
+      {0xA9, std::string("1\xC3\xA9Pen\xC3\xA9") + "1\r\n"},
+  };
+  for (const auto& [delimiter, file] : cases) {
+    LookupAt(design, 0).delimiter() = delimiter;
+    const LookupLayout layout = ReadLookupLayout(design, 1, 1252);
+    EXPECT_EQ(Summary(CheckLookupFile(file, &layout, 1252).problems), Lines{}) << file;
+  }
 }
 
 TEST(LookupDefinition, FaultsOfTheDefinitionItself) {

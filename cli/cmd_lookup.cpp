@@ -69,7 +69,10 @@ void AddLookupCheckCommand(CLI::App& lookup, Context& ctx) {
     if (!file) return;
     const LookupCheck check = CheckLookupFile(*file, &*layout, code_page);
     if (*json) {
-      ctx.out << ProblemsJson(*args, code_page, check).dump(2) << "\n";
+      // A file name that is not UTF-8 must not stop the report.
+      ctx.out << ProblemsJson(*args, code_page, check)
+                     .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+              << "\n";
     } else {
       PrintLookupProblems(ctx.out, check, args->file, DefinitionPlace(args->design, args->number));
       ctx.out << args->file << ": " << check.lines << (check.lines == 1 ? " line, " : " lines, ")

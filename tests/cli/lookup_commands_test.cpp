@@ -62,6 +62,14 @@ TEST(LookupCommands, CheckReportsEachProblemAndItsExitStatus) {
   EXPECT_EQ(report["problems"][0]["kind"], "field-too-long");
   EXPECT_EQ(report["problems"][0]["terminal"], "skip");
 
+#ifndef _WIN32
+  // A file name that is not UTF-8 still gives a JSON report.
+  const std::string latin1 = dir.Write("caf\xE9.txt", "\r\n").string();
+  const Result named = Tool({"lookup", "check", kStock, "1", latin1, "--json"});
+  EXPECT_EQ(named.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(named.out)["problems"][0]["kind"], "empty-line");
+#endif
+
   // DELIVERY.TPX defines only lookup file 1.
   const Result undefined = Tool({"lookup", "check", kDelivery, "2", file});
   EXPECT_EQ(undefined.status, 1);

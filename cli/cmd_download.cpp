@@ -26,15 +26,16 @@ void RunDownload(Context& ctx, const ExchangeOptions& options, const std::string
       StartLinkSession(ctx, options.link, Connection::kDownload);
   if (session == nullptr) return;
   const uint8_t via = session->prefs.download_via;
-  if (via > kViaSerialSpp) {
+  const std::optional<LinkRoute> route = RouteOfVia(via);
+  if (!route) {
     ctx.Fail("the preferences' Download via value " + std::to_string(via) +
              " is no connection type; choose one with --via");
     return;
   }
   CliLinkUi ui(ctx, UiOptionsFor(ctx, options, file));
-  Link link(*session->ports, SystemClock(), ui, session->prefs);
+  Link link(*session->ports, SystemClock(), session->prefs);
   link.port_override = options.link.port;
-  if (!DownloadToTerminal(link, ui, design, via == kViaCradleIr, mode)) {
+  if (!DownloadToTerminal(link, ui, design, *route, mode)) {
     ctx.status = kExitFailed;
   }
 }
@@ -75,7 +76,7 @@ void AddDownloadCommand(CLI::App& app, Context& ctx) {
   auto file = std::make_shared<std::string>();
   auto options = std::make_shared<ExchangeOptions>();
   cmd->add_option("FILE", *file, "Project file (.TPX); it is not changed")->required();
-  AddExchangeOptions(*cmd, *options, true);
+  AddExchangeOptions(*cmd, *options, RetryOption::kOffered);
   cmd->footer(kDownloadFooter);
   cmd->callback([&ctx, file, options] {
     Design design;
@@ -93,7 +94,7 @@ void AddSendLookupCommand(CLI::App& app, Context& ctx) {
                   "Text file; each line (ended by a carriage return; line feeds are dropped) "
                   "becomes one record of at most 253 bytes")
       ->required();
-  AddExchangeOptions(*cmd, *options, true);
+  AddExchangeOptions(*cmd, *options, RetryOption::kOffered);
   auto* design = cmd->add_option("--design", lookup->design,
                                  "Project file (.TPX) whose lookup file definition the file is "
                                  "checked against before it is sent");

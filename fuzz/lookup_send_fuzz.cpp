@@ -84,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   q700::Design design{};
   const uint64_t start_ms = clock.NowMs();
-  const bool done =
-      q700::DownloadToTerminal(terminal.link, ui, design, false, q700::DownloadMode::kLookupFile);
+  const bool done = q700::DownloadToTerminal(terminal.link, ui, design, q700::LinkRoute::kDirect,
+                                             q700::DownloadMode::kLookupFile);
   const std::vector<uint8_t> sent = line.Written(0);
   Q700_FUZZ_CHECK(!line.IsOpen(0));
   // Every answer came at once: nothing waited out a time limit.

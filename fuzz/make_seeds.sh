@@ -110,6 +110,50 @@ done
 printf 'form.1.line.1.prompt=Qty\\x80\nsettings.delimiter_1=13\n' >"$p/refused.txt"
 printf 'weight.prefix=7\nmenu.2.caption=A\\\\B\\r\nversion_tag=Q700RU005\n' >"$p/mixed.txt"
 
+# Received records and the design that splits them: 23 bytes choose the delimiters and two
+# forms (see record_split_fuzz.cpp), the rest is the received-data file.
+p=$out/record_split
+mkdir -p "$p"
+# One comma; form 1: text, integer of five digits filled with zeros, the default stamp below.
+{ printf '\001\000\000\356\017\001\000\002\057\000\000\000\000'; printf '\000%.0s' $(seq 10)
+  printf '4001,00012,2026/03/05,09:07:30\r\n55,00000,2026/03/05,09:07:30\r\nx,1\r\n\r\nlast'
+} >"$p/stock.bin"
+# No delimiter; form 1: stamp on top without separators, letters of three with a prefix, a
+# boolean; form 2 (large font): a right-aligned integer of four with a suffix.
+{ printf '\000\000\000\151\003\004\131\006\000\000\000\000\000'
+  printf '\000\100\002\243\000\000\000\000\000\000'
+  printf '202603050907<0AB 1\r\n202603050907<0XYZY\r\n  12,>\r\n0012,>\n'
+} >"$p/fixed.bin"
+# Two delimiters, a separator that is also a delimiter, extension and fixed data lines.
+{ printf '\002\000\001\342\217\001\000\011\000\010\000\001\000'
+  printf '\346\017\002\001\005\200\007\000\000\000'
+  printf 'ABCDEFGHIJKLMNOPQRSTUV,;F,1\r\n26,03,05,;09:07:30,;12,;x.5,>\r\n'
+} >"$p/mixed.bin"
+
+# Files that a batch of received records is appended to: the first byte chooses CSV (0) or JSON
+# Lines (1).
+p=$out/record_table_append
+mkdir -p "$p"
+header='received_at,port,batch,Item,Qty,Date,Time,unsplit'
+printf '0%s\r\n2026-03-05T09:07:30+01:00,/dev/pts/3,1,4001,12,2026/03/05,09:07:30,\r\n' "$header" \
+  >"$p/one-batch.csv"
+printf '0%s\r\nx,"COM,3",2,,,,,"a ""b""\r\nc"\r\nx,COM3,9,A,1,,,' "$header" >"$p/quoted-open-end.csv"
+printf '0\357\273\277Item,Qty\r\n' >"$p/other-columns.csv"
+printf '0' >"$p/empty.csv"
+printf '1{"received_at":"2026-03-05T09:07:30+01:00","port":"COM3","batch":1,"Item":"4001"}\n{"batch":2,"unsplit":"x"}\n' \
+  >"$p/two-batches.jsonl"
+printf '1{"batch":3}\r\n\r\n[1]\n' >"$p/not-an-object.jsonl"
+
+# The program's command line (UTF-16, as Windows gives it): a quoted path with blanks, a plain
+# one, one with blanks and no quotes, blanks only.
+p=$out/command_line
+mkdir -p "$p"
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE; }
+utf16 '"C:\My Designs\STOCK.TPX"' >"$p/quoted.bin"
+utf16 'C:\Samples\DELIVERY.TPX' >"$p/plain.bin"
+utf16 '  C:\My Designs\Склад.TPX  ' >"$p/unquoted-blanks.bin"
+utf16 '   ' >"$p/blanks.bin"
+
 # What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
 # a clean exchange of each kind, written by hand, stands in.
 if ! command -v socat >/dev/null; then

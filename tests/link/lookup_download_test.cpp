@@ -29,7 +29,8 @@ class LookupDownloadTest : public ::testing::Test, public ScriptedTerminalLink {
   // Sends a file with these contents; gives what the terminal received after the handshake.
   std::vector<std::string> SendFile(std::string_view contents, bool* ok = nullptr) {
     ui.files.push_back(dir.Write("lookup.txt", contents));
-    const bool done = DownloadToTerminal(link, ui, design, false, DownloadMode::kLookupFile);
+    const bool done =
+        DownloadToTerminal(link, ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile);
     if (ok != nullptr) *ok = done;
     std::vector<std::string> records;
     for (size_t i = 1; i < received.size(); ++i) records.push_back(received[i].bytes);
@@ -187,7 +188,7 @@ TEST_F(LookupDownloadTest, RetryChoosesTheFileAgainFromTheRememberedPath) {
   const std::filesystem::path second = dir.Write("second.txt", "1\r\n2\r\n3\r\n");
   ui.files = {first, second};
   ui.answers = {Answer::kYes};
-  EXPECT_TRUE(DownloadToTerminal(link, ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_TRUE(DownloadToTerminal(link, ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1146, 1166, 1132}));
   ASSERT_EQ(ui.initial_paths.size(), 2u);
   EXPECT_EQ(ui.initial_paths[0], std::filesystem::path());
@@ -199,10 +200,10 @@ TEST_F(LookupDownloadTest, RetryChoosesTheFileAgainFromTheRememberedPath) {
 
   // Cancelling the choice ends the command quietly; a missing file is "Cannot open the file!".
   ui.messages.clear();
-  EXPECT_FALSE(DownloadToTerminal(link, ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_FALSE(DownloadToTerminal(link, ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
   EXPECT_TRUE(ui.messages.empty());
   ui.files = {dir / "missing.txt"};
-  EXPECT_FALSE(DownloadToTerminal(link, ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_FALSE(DownloadToTerminal(link, ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1161}));
   EXPECT_EQ(ui.messages[0].icon, Icon::kWarning);
 }

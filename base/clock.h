@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <string>
 
 namespace q700 {
 
@@ -24,6 +26,10 @@ class Clock {
   virtual void Pause(uint32_t ms) = 0;
   virtual LocalTime Local() = 0;
 };
+
+// A moment as ISO 8601 in the computer's local time with its offset from UTC, for example
+// 2026-03-05T09:07:30+01:00.
+std::string IsoLocalTime(std::time_t moment);
 
 // The process-wide system clock.
 Clock& SystemClock();

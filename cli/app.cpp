@@ -43,6 +43,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       "tpq700: designs, download images, ports and the terminal link of the Q700 application "
       "generator",
       "tpq700"};
+  app.set_version_flag("--version", "tpq700 " Q700_VERSION, "Print the version and exit");
   app.require_subcommand(1);
   app.fallthrough(false);
   AddNewCommand(app, ctx);
@@ -58,9 +59,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddPrefsCommand(app, ctx);
   AddDetectCommand(app, ctx);
   AddDownloadCommand(app, ctx);
+  AddLookupCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
+  AddRecordsCommand(app, ctx);
   AddTerminalCommand(app, ctx);
+  AddLanguageIdsCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   if (!reversed.empty()) reversed.pop_back();  // the program name

@@ -21,9 +21,9 @@ constexpr int kBarWidth = 30;
 
 }  // namespace
 
-void AddExchangeOptions(CLI::App& command, ExchangeOptions& options, bool retries) {
+void AddExchangeOptions(CLI::App& command, ExchangeOptions& options, RetryOption retries) {
   AddLinkOptions(command, options.link);
-  if (retries) {
+  if (retries == RetryOption::kOffered) {
     command
         .add_option("--retries", options.retries,
                     "How many times to answer Yes when asked whether to retry a failed download "

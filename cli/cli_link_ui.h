@@ -26,8 +26,11 @@ struct ExchangeOptions {
   bool quiet = false;
 };
 
-// Adds --port, --via, --baud, and with `retries` --retries, and --quiet.
-void AddExchangeOptions(CLI::App& command, ExchangeOptions& options, bool retries);
+// Whether a command asks the retry question, and so takes --retries.
+enum class RetryOption { kOffered, kNone };
+
+// Adds --port, --via, --baud, --retries when offered, and --quiet.
+void AddExchangeOptions(CLI::App& command, ExchangeOptions& options, RetryOption retries);
 
 // The front end for one command: the file it names, progress while stderr is a terminal.
 CliUiOptions UiOptionsFor(Context& ctx, const ExchangeOptions& options, std::filesystem::path file);

@@ -7,6 +7,7 @@
 #include "cli/link_options.h"
 #include "link/cradle.h"
 #include "link/link_texts.h"
+#include "texts/text_ids.h"
 
 namespace q700::cli {
 
@@ -26,8 +27,9 @@ void AddDetectCommand(CLI::App& app, Context& ctx) {
     if (!port->empty()) {
       const std::unique_ptr<SerialPort> open = ports->Open(ports->DeviceName(*port));
       if (open == nullptr) {
-        ctx.Fail(MessageLine(ctx, Message{.caption_id = 1121, .text_id = 1162}) + " (" + *port +
-                 ")");
+        ctx.Fail(
+            MessageLine(ctx, Message{.caption_id = kCaptionError, .text_id = kTextCannotOpenPort}) +
+            " (" + *port + ")");
         return;
       }
       if (ProbePortForCradle(*open, SystemClock())) found = *port;

@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/link_options.h"
+#include "texts/text_ids.h"
 
 namespace q700::cli {
 
@@ -16,7 +17,7 @@ void AddPortsCommand(CLI::App& app, Context& ctx) {
     const std::unique_ptr<PortSystem> ports = MakeSystemPorts();
     const int count = PrintPorts(ctx.out, *ports, prefs);
     if (count == 0) {
-      ctx.err << "tpq700: " << ctx.texts.Load(1049, Slot::kMessage) << "\n";
+      ctx.err << "tpq700: " << ctx.texts.Load(kTextNoComPort, Slot::kMessage) << "\n";
     } else if (prefs.port_index < 0 || prefs.port_index >= count) {
       ctx.err << "tpq700: the preferences' port index " << prefs.port_index
               << " names no port; choose one with 'tpq700 prefs --port NAME'\n";

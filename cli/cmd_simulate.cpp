@@ -49,8 +49,10 @@ void AddSimulateCommand(CLI::App& app, Context& ctx) {
       "Starts on the terminal's main menu with Collect selected, like the program. Prints the "
       "eight display lines between '|' characters, then state= (main, upload, utilities, "
       "settings, menu, form or error), selected=, cursor=COLUMN,ROW, alpha=, counter=, clock= "
-      "(the main screen's clock line) and passdown=. A message box prints as message=TEXT "
-      "where it appears.\n");
+      "(the main screen's clock line) and passdown=, then a line record=RECORD for each form "
+      "completed whose record action keeps its record in the data file (save and its "
+      "combinations), in order, as the terminal would store it. A message box prints as "
+      "message=TEXT where it appears.\n");
   cmd->callback([&ctx, o] {
     const auto inputs = ParseSimulatorInputs(o->keys, nullptr);
     Design design;

@@ -45,6 +45,7 @@ constexpr char kTerminalFooter[] =
     "  delay=MS   every reply and record leaves MS milliseconds late\n"
     "  nak=N      the first N tries of every block and lookup record are answered NAK\n"
     "  full=N     block N (application) or record N from 0 (lookup file) is answered FULL\n"
+    "  cut=N      the upload stops before record N from 0: the terminal falls silent\n"
     "for example --fault corrupt=0.01,drop=0.01,silence=0.005,nak=3,full=57 --seed 7. The same "
     "seed gives the same faults for the same exchange. Each fault injected is logged on stderr "
     "as a line \"fault: ...\".\n";

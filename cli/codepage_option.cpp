@@ -1,4 +1,4 @@
-// The shared --codepage option.
+// The --codepage option.
 #include "cli/codepage_option.h"
 
 #include <string>
@@ -9,21 +9,18 @@ namespace q700::cli {
 
 CLI::Option* AddCodePageOption(CLI::App& command, int& code_page) {
   code_page = kDefaultCodePage;
-  CLI::Validator known(
-      [](std::string& value) -> std::string {
-        const std::optional<int> parsed = ParseCodePage(value);
-        if (!parsed) return "no code page named " + value + " that the system can convert";
-        value = std::to_string(*parsed);
-        return {};
-      },
-      "");
   return command
-      .add_option("--codepage", code_page,
-                  "The terminal's code page of the design's texts (1252, 1251, cp1250, ...); "
-                  "texts given and printed are UTF-8")
-      ->transform(known)
-      ->type_name("CODEPAGE")
-      ->default_str(std::to_string(kDefaultCodePage));
+      .add_option_function<std::string>(
+          "--codepage",
+          [&code_page](const std::string& value) { code_page = *ParseCodePage(value); },
+          "The terminal's code page: 1252 (default, Western European), 1251 (Cyrillic), 1250 "
+          "and the like, as a number, cpNNNN or windows-NNNN")
+      ->check(CLI::Validator(
+          [](std::string& value) {
+            return ParseCodePage(value) ? std::string()
+                                        : "'" + value + "' is no code page this system converts";
+          },
+          "CODEPAGE"));
 }
 
 }  // namespace q700::cli

@@ -49,8 +49,11 @@ void AddPortsCommand(CLI::App& app, Context& ctx);
 void AddPrefsCommand(CLI::App& app, Context& ctx);
 void AddDownloadCommand(CLI::App& app, Context& ctx);
 void AddSendLookupCommand(CLI::App& app, Context& ctx);
+void AddLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
+void AddRecordsCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);
+void AddLanguageIdsCommand(CLI::App& app, Context& ctx);
 
 }  // namespace q700::cli

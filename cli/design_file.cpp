@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/workflow.h"
 #include "base/atomic_file.h"
 #include "model/defaults.h"
 #include "model/project_file.h"
@@ -48,16 +49,16 @@ void NewDesign(Context& ctx, Design& design) {
 }
 
 bool LoadDesignFile(Context& ctx, const std::string& path, Design& design) {
-  NewDesign(ctx, design);
-  PrintingSink sink(ctx);
-  std::string error;
-  if (ReadProjectFile(path, design, ctx.texts, sink, &error)) return true;
-  if (!error.empty()) {
-    ReportFileFailure(ctx, error);
-  } else {
-    ctx.Fail(path + ": not a project file");
+  design = Design{};
+  const ProjectReadResult read = ReadProjectOverDefaults(path, design, ctx.defaults, ctx.texts);
+  if (read.status == ProjectRead::kCannotRead) {
+    ReportFileFailure(ctx, read.reason);
+    return false;
   }
-  return false;
+  PrintingSink sink(ctx);
+  ShowMessages(sink, read);
+  if (!read) ctx.Fail(path + ": not a project file");
+  return read.ok();
 }
 
 bool SaveDesignFile(Context& ctx, const std::string& path, Design& design) {

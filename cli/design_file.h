@@ -28,8 +28,9 @@ std::string MessageLine(Context& ctx, const Message& message);
 // Gives the design the contents of a new project, as New does.
 void NewDesign(Context& ctx, Design& design);
 
-// Loads a design file as Open does: the defaults, then the file over them (an older design is
-// upgraded with a warning on stderr). On failure reports it and sets the failed exit status.
+// Loads a design file with the program's open sequence: the defaults, then the file over them
+// (an older design is upgraded with a warning on stderr). On failure reports it and sets the
+// failed exit status.
 bool LoadDesignFile(Context& ctx, const std::string& path, Design& design);
 
 // Saves the design, replacing the file only when the new one is complete. On failure reports

@@ -74,7 +74,7 @@ LinkSession::LinkSession(Context& ctx, std::unique_ptr<PortSystem> port_system)
     : prefs_path(DefaultPreferencesPath()),
       ports(port_system != nullptr ? std::move(port_system) : MakeSystemPorts()),
       sink(ctx),
-      link(*ports, SystemClock(), sink, prefs) {}
+      link(*ports, SystemClock(), prefs) {}
 
 std::unique_ptr<LinkSession> StartLinkSession(Context& ctx, const LinkOptions& options,
                                               Connection kind, std::unique_ptr<PortSystem> ports) {

@@ -39,7 +39,8 @@ void AddLinkOptions(CLI::App& command, LinkOptions& options);
 // The position of the port named `name` (its port name or its device path) in the list.
 std::optional<int> FindPortByName(PortSystem& ports, std::string_view name);
 
-// Shows the link's messages on stderr as "tpq700: Caption: text". Questions get `answer`.
+// Shows messages of the link's results on stderr as "tpq700: Caption: text". Questions get
+// `answer`.
 class StderrMessageSink final : public MessageSink {
  public:
   StderrMessageSink(Context& ctx, Answer answer = Answer::kOk) : ctx_(ctx), answer_(answer) {}
@@ -51,7 +52,8 @@ class StderrMessageSink final : public MessageSink {
 };
 
 // Everything a link command holds while it runs: the preferences (read from their file, then
-// changed by the options for this run only), the ports, the message sink and the link itself.
+// changed by the options for this run only), the ports, a message sink for the link's results and
+// the link itself.
 struct LinkSession {
   explicit LinkSession(Context& ctx, std::unique_ptr<PortSystem> port_system);
 

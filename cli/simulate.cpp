@@ -62,10 +62,14 @@ class PrintingHost final : public SimulatorHost {
   }
   // There is no New command without the program's window: the design stays as it is.
   void PostNewCommand() override {}
+  void StoreRecord(int, const std::string& record) override { records_.push_back(record); }
+
+  const std::vector<std::string>& records() const { return records_; }
 
  private:
   TextLoader& texts_;
   std::ostream& out_;
+  std::vector<std::string> records_;
 };
 
 }  // namespace
@@ -152,7 +156,7 @@ void RunSimulation(Design& design, Clock& clock, const std::vector<SimulatorInpu
   PrintingHost host(texts, out);
   Simulator sim(design, clock, host);
   sim.set_selected_line(1);
-  sim.ShowMainMenu(true);
+  sim.ShowMainMenu(Redraw::kWholeScreen);
   for (const SimulatorInput& input : inputs) {
     if (input.key != 0) {
       sim.PressKey(input.key);
@@ -171,6 +175,7 @@ void RunSimulation(Design& design, Clock& clock, const std::vector<SimulatorInpu
                        design.settings[settings_offset::kSeparateFiles] != 0)
       << "\n";
   out << "passdown=" << sim.pass_down() << "\n";
+  for (const std::string& record : host.records()) out << "record=" << record << "\n";
 }
 
 }  // namespace q700::cli

@@ -38,7 +38,8 @@ std::optional<LocalTime> ParseLocalTime(std::string_view text);
 
 // Starts like the program (main menu, Collect selected), feeds the inputs and prints the eight
 // LCD lines between bars, the state, selected line, cursor cell, alpha mode, record counter,
-// clock line and pass-down buffer. Message boxes print as message=TEXT where they happen.
+// clock line and pass-down buffer, then the record of each completed form that keeps its record
+// in the data file, in order. Message boxes print as message=TEXT where they happen.
 void RunSimulation(Design& design, Clock& clock, const std::vector<SimulatorInput>& inputs,
                    TextLoader& texts, std::ostream& out);
 

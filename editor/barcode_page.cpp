@@ -10,37 +10,35 @@ namespace {
 namespace bc = barcode;
 
 constexpr std::array<SymbologyBox, kSymbologyBoxCount> kBoxes = {{
-    {101, 308, bc::kCode39},
-    {102, 309, bc::kItalianPharmacode},
-    {103, 310, bc::kFrenchPharmacode},
-    {104, 311, bc::kIndustrial25},
-    {105, 312, bc::kInterleave25},
-    {106, 313, bc::kMatrix25},
-    {107, 314, bc::kCodabar},
-    {108, 315, bc::kMsi},
-    {109, 316, bc::kPlessey},
-    {110, 317, bc::kUpce},
-    {111, 318, bc::kUpceAddon2},
-    {112, 319, bc::kUpceAddon5},
-    {113, 320, bc::kEan8},
-    {114, 321, bc::kEan8Addon2},
-    {115, 322, bc::kEan8Addon5},
-    {116, 323, bc::kEan13},
-    {117, 324, bc::kEan13Addon2},
-    {118, 325, bc::kEan13Addon5},
-    {119, 326, bc::kTelepen},
-    {120, 327, bc::kRss14},
-    {121, 328, bc::kRss14Limited},
-    {122, 329, bc::kRss14Expanded},
-    {123, 330, bc::kCode93},
-    {kCode128Box, 331, bc::kCode128},
-    {kEan128Box, 332, bc::kEan128},
-    {126, 333, bc::kNegative},
-    {127, 337, bc::kCoop25},
+    {101, bc::kCode39},
+    {102, bc::kItalianPharmacode},
+    {103, bc::kFrenchPharmacode},
+    {104, bc::kIndustrial25},
+    {105, bc::kInterleave25},
+    {106, bc::kMatrix25},
+    {107, bc::kCodabar},
+    {108, bc::kMsi},
+    {109, bc::kPlessey},
+    {110, bc::kUpce},
+    {111, bc::kUpceAddon2},
+    {112, bc::kUpceAddon5},
+    {113, bc::kEan8},
+    {114, bc::kEan8Addon2},
+    {115, bc::kEan8Addon5},
+    {116, bc::kEan13},
+    {117, bc::kEan13Addon2},
+    {118, bc::kEan13Addon5},
+    {119, bc::kTelepen},
+    {120, bc::kRss14},
+    {121, bc::kRss14Limited},
+    {122, bc::kRss14Expanded},
+    {123, bc::kCode93},
+    {kCode128Box, bc::kCode128},
+    {kEan128Box, bc::kEan128},
+    {126, bc::kNegative},
+    {127, bc::kCoop25},
 }};
 
-constexpr int kTextScanMode1 = 1461;
-constexpr int kTextRedundancy1 = 1481;
 constexpr unsigned kTimeoutMax = 255;
 
 int BoxIndex(int control) {
@@ -53,18 +51,7 @@ int BoxIndex(int control) {
 std::span<const SymbologyBox> SymbologyBoxes() { return kBoxes; }
 
 BarcodePageLists BarcodePage::Lists() const {
-  return {LoadTexts(texts_, kTextScanMode1, kScanModeCount),
-          LoadTexts(texts_, kTextRedundancy1, kRedundancyCount)};
-}
-
-DialogLabels BarcodePage::Labels() {
-  DialogLabels labels{301,
-                      {{901, 302}, {902, 303}, {903, 304}, {904, 305}, {905, 306}, {906, 307}}};
-  for (const SymbologyBox& box : kBoxes) labels.controls.push_back({box.control, box.language_id});
-  for (int button = 201; button <= 217; ++button) labels.controls.push_back({button, 334});
-  labels.controls.push_back({218, 335});
-  labels.controls.push_back({219, 336});
-  return labels;
+  return {LoadTexts(texts_, kScanModeTexts), LoadTexts(texts_, kRedundancyTexts)};
 }
 
 BarcodePageView BarcodePage::Open(const Design& design) {
@@ -94,7 +81,8 @@ void BarcodePage::SelectRedundancy(int position) {
   if (position >= 0 && position < kRedundancyCount) redundancy_ = static_cast<unsigned>(position);
 }
 
-EditRewrite BarcodePage::ChangeTimeout(std::string_view text) {
+EditRewrite BarcodePage::ChangeTimeout(std::string_view typed) {
+  const std::string_view text = typed.substr(0, kTimeoutChars);
   const std::optional<unsigned> number = ParseUnsigned(text);
   if (!number || *number == 0) {
     timeout_ = 1;

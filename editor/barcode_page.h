@@ -14,6 +14,7 @@
 #include "editor/dialog_controls.h"
 #include "editor/edit_text.h"
 #include "editor/symbology_tables.h"
+#include "model/choice_lists.h"
 #include "model/design.h"
 #include "texts/text_loader.h"
 
@@ -22,8 +23,10 @@ namespace q700::editor {
 inline constexpr int kScanModeList = 401;
 inline constexpr int kRedundancyList = 402;
 inline constexpr int kTimeoutField = 301;
-inline constexpr int kScanModeCount = 9;
-inline constexpr int kRedundancyCount = 4;
+// The time-out box takes up to four characters, so a value above 255 can be typed and clamped.
+inline constexpr size_t kTimeoutChars = 4;
+inline constexpr int kScanModeCount = kScanModeTexts.count;
+inline constexpr int kRedundancyCount = kRedundancyTexts.count;
 inline constexpr int kSymbologyBoxCount = 27;
 inline constexpr int kFirstSymbologyBox = 101;
 inline constexpr int kCode128Box = 124;
@@ -32,7 +35,6 @@ inline constexpr int kEan128Box = 125;
 // A symbology check box of the page and the bit it shows.
 struct SymbologyBox {
   int control;
-  int language_id;
   BitField bit;
 };
 // Controls 101 to 127 in order.
@@ -57,8 +59,6 @@ class BarcodePage {
   explicit BarcodePage(TextLoader& texts) : texts_(texts) {}
 
   BarcodePageLists Lists() const;
-  // The page's title and labels; the "more..." button next to "Coop25" (220) keeps its text.
-  static DialogLabels Labels();
 
   // The page is created: read the settings and the 27 boxes from the design.
   BarcodePageView Open(const Design& design);
@@ -66,7 +66,8 @@ class BarcodePage {
 
   void SelectScanMode(int position);
   void SelectRedundancy(int position);
-  // The time-out box always ends up holding 1 to 255.
+  // The time-out box always ends up holding 1 to 255; only its first `kTimeoutChars` characters
+  // are read.
   EditRewrite ChangeTimeout(std::string_view text);
   // A click on a symbology box turns it over; returns whether it is now checked.
   bool ClickBox(int control);

@@ -19,9 +19,9 @@ int Position(unsigned value, int count) {
 }  // namespace
 
 std::vector<std::string> BranchTexts(TextLoader& texts) {
-  std::vector<std::string> items = {texts.Load(1241, Slot::kItem)};
-  for (auto& form : NumberedTexts(texts, kTextFormLabel, 1, kFormCount)) items.push_back(form);
-  for (auto& last : LoadTexts(texts, 1242, 3)) items.push_back(last);
+  std::vector<std::string> items = {texts.Load(kItemBranchDisable, Slot::kItem)};
+  for (auto& form : NumberedTexts(texts, kItemForm, 1, kFormCount)) items.push_back(form);
+  for (auto& last : LoadTexts(texts, kBranchEndTexts)) items.push_back(last);
   return items;
 }
 
@@ -64,7 +64,7 @@ BranchDetail BranchDialog::PressMore(int key) {
 }
 
 SummationLists LoadSummationLists(TextLoader& texts) {
-  return {LoadTexts(texts, kTextLookupFile1, 4), FieldTexts(texts)};
+  return {LoadTexts(texts, kSummationSourceTexts), FieldTexts(texts)};
 }
 
 SummationView SummationDialog::Open() {
@@ -78,7 +78,7 @@ SummationView SummationDialog::Open() {
 }
 
 SummationView SummationDialog::SelectSource(int source) {
-  if (InRange(source, 4)) view_.source = source;
+  if (InRange(source, kSummationSourceTexts.count)) view_.source = source;
   return view_;
 }
 
@@ -105,7 +105,7 @@ void SummationDialog::Ok() {
 }
 
 RemainsLists LoadRemainsLists(TextLoader& texts) {
-  return {LoadTexts(texts, kTextVariable1, 3), FieldTexts(texts)};
+  return {LoadTexts(texts, kVariableTexts), FieldTexts(texts)};
 }
 
 RemainsView RemainsDialog::Open() {
@@ -128,7 +128,7 @@ RemainsView RemainsDialog::ClickEnable() {
 }
 
 RemainsView RemainsDialog::SelectFilterFor(int variable) {
-  if (InRange(variable, 3)) filter_for_ = variable;
+  if (InRange(variable, kVariableTexts.count)) filter_for_ = variable;
   return View();
 }
 

@@ -15,7 +15,7 @@ using namespace form_offset;
 constexpr unsigned kFixedLengthMax = 255;
 constexpr unsigned kPartialLengthMax = 80;
 constexpr unsigned kStartPositionMax = 127;  // bit 7 of the byte is "Save full barcode"
-constexpr size_t kInitialValueMax = 9;
+constexpr size_t kInitialValueMax = kInitialValueChars;
 constexpr size_t kInputMarkKept = 2;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -26,8 +26,8 @@ bool IsGs1Mode(uint8_t mode) { return mode == 2 || mode == 3; }
 }  // namespace
 
 FieldPropertiesLists LoadFieldPropertiesLists(TextLoader& texts) {
-  return {LoadTexts(texts, 1411, 4), LoadTexts(texts, 1351, 7), LoadTexts(texts, 1421, 8),
-          LoadTexts(texts, 1415, 4)};
+  return {LoadTexts(texts, kAlignmentTexts), LoadTexts(texts, kDecimalPlacesTexts),
+          LoadTexts(texts, kCheckDigitTexts), LoadTexts(texts, kAutoEnterTexts)};
 }
 
 std::string FitInitialValue(uint8_t type, std::string_view text) {
@@ -152,7 +152,7 @@ EditRewrite FieldPropertiesDialog::ChangeFixedLength(std::string_view text) {
 }
 
 FieldPropertiesView FieldPropertiesDialog::SelectAlignment(int alignment) {
-  if (InRange(alignment, 4)) Line(kAlignment) = static_cast<uint8_t>(alignment);
+  if (InRange(alignment, kAlignmentTexts.count)) Line(kAlignment) = static_cast<uint8_t>(alignment);
   return View();
 }
 
@@ -190,7 +190,8 @@ EditRewrite FieldPropertiesDialog::ChangeInputMark(std::string_view text) {
 }
 
 FieldPropertiesView FieldPropertiesDialog::SelectDecimalPlaces(int places) {
-  if (InRange(places, 7)) Line(kDecimalPlaces) = static_cast<uint8_t>(places);
+  if (InRange(places, kDecimalPlacesTexts.count))
+    Line(kDecimalPlaces) = static_cast<uint8_t>(places);
   return View();
 }
 
@@ -274,14 +275,14 @@ FieldPropertiesView FieldPropertiesDialog::ClickCheckDigit() {
 }
 
 FieldPropertiesView FieldPropertiesDialog::SelectCheckDigit(int position) {
-  if (Line(kCheckDigit) != 0 && InRange(position, 8)) {
+  if (Line(kCheckDigit) != 0 && InRange(position, kCheckDigitTexts.count)) {
     Line(kCheckDigit) = static_cast<uint8_t>(position + 1);
   }
   return View();
 }
 
 FieldPropertiesView FieldPropertiesDialog::SelectAutoEnter(int choice) {
-  if (InRange(choice, 4)) Line(kAutoEnter) = static_cast<uint8_t>(choice);
+  if (InRange(choice, kAutoEnterTexts.count)) Line(kAutoEnter) = static_cast<uint8_t>(choice);
   return View();
 }
 

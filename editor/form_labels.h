@@ -1,8 +1,8 @@
-// Language ids and built-in texts of the labels of the Form page, the form detail dialogs and the
-// two grid pickers. The ids lie in the blocks of their dialogs: 52-69 for the Form page, 71-99 for
-// the field properties, 101-109 for the lookup properties, 111-129 for the date and time stamp,
-// 131-133 for the key sequence picker, 141-149 for the branches, 151-159 for the summation,
-// 161-169 for the remains and 671 for the character picker.
+// Language ids of the labels of the Form page, the form detail dialogs and the two grid pickers;
+// their English texts are the templates'. The ids lie in the blocks of their dialogs: 52-69 for
+// the Form page, 71-99 for the field properties, 101-109 for the lookup properties, 111-129 for
+// the date and time stamp, 131-133 for the key sequence picker, 141-149 for the branches,
+// 151-159 for the summation, 161-169 for the remains and 671 for the character picker.
 #pragma once
 
 #include <array>
@@ -27,7 +27,7 @@ extern const LabelTable kRemainsLabels;            // FormRemains
 extern const LabelTable kKeySequencePickerLabels;  // GRIDDLG
 extern const LabelTable kCharacterPickerLabels;    // ACGRIDDLG
 
-// Every table above, for writing language files.
+// Every table above.
 inline constexpr std::array<const LabelTable*, 9> kFormLabelTables = {
     &kFormPageLabels,         &kFieldPropertiesLabels,
     &kLookupPropertiesLabels, &kStampLabels,

@@ -11,7 +11,7 @@ namespace {
 
 using namespace form_offset;
 
-constexpr int kLineLengthMax = 80;
+constexpr int kLineLengthMax = kLineLengthRange.max;
 constexpr uint8_t kSourceKeypad = 1;
 constexpr int kSignedLookupItems = 25;  // "nil", field, -field and +field 1 to 8
 constexpr int kLookupItems = 9;         // "nil", field 1 to 8
@@ -19,18 +19,12 @@ constexpr int kLookupItems = 9;         // "nil", field 1 to 8
 // Types of lines that take typed input and lengths: text to auto(+/-), alphameric to compare.
 bool HasLengths(uint8_t t) { return (t >= kTypeText && t <= kTypeAuto) || t >= kTypeAlphameric; }
 
+// A change of type between groups also drops the check digit method and the initial value flag
+// (for a lookup line, "Save field data").
 void ClearDetails(FormRecord form, int i) {
+  ClearRecordDetails(form, i);
   form.line(kCheckDigit, i) = 0;
-  form.input_mark(i) = 0;
-  form.line(kSuffixFlag, i) = 0;
-  form.suffix(i)[0] = 0;
-  form.line(kPrefixFlag, i) = 0;
-  form.prefix(i)[0] = 0;
-  form.line(kAlignment, i) = 0;
-  form.line(kFixedLength, i) = 0;
-  form.line(kFixedLengthFlag, i) = 0;
   form.line(kInitialFlag, i) = 0;
-  form.initial_value(i)[0] = 0;
 }
 
 // A type without the signed choices keeps only the field number of a signed lookup column.
@@ -62,20 +56,17 @@ bool TypeChangeClearsDetails(uint8_t o, uint8_t t) {
 
 FormPageLists FormPage::Lists() const {
   FormPageLists lists;
-  lists.forms = NumberedTexts(texts_, kTextFormLabel, 1, kFormCount);
-  lists.fonts = LoadTexts(texts_, 1215, 2);
+  lists.forms = NumberedTexts(texts_, kItemForm, 1, kFormCount);
+  lists.fonts = LoadTexts(texts_, kFontTexts);
   lists.escape_targets = TargetTexts(texts_);
   lists.next_targets = lists.escape_targets;
-  lists.next_targets.push_back(texts_.Load(1231, Slot::kItem));
-  lists.error_targets = {texts_.Load(1232, Slot::kItem)};
+  lists.next_targets.push_back(texts_.Load(kItemBackToErrorForm, Slot::kItem));
+  lists.error_targets = {texts_.Load(kItemSkipError, Slot::kItem)};
   for (const auto& target : lists.escape_targets) lists.error_targets.push_back(target);
-  lists.lookup_files = {texts_.Load(kTextLookupNil, Slot::kItem)};
-  for (auto& file : LoadTexts(texts_, kTextLookupFile1, kLookupCount)) {
-    lists.lookup_files.push_back(file);
-  }
-  lists.record_actions = LoadTexts(texts_, 1401, 9);
-  lists.types = LoadTexts(texts_, 1371, kFieldTypeCount);
-  lists.input_sources = LoadTexts(texts_, 1391, 6);
+  lists.lookup_files = LoadTexts(texts_, kFormLookupTexts);
+  lists.record_actions = LoadTexts(texts_, kRecordActionTexts);
+  lists.types = LoadTexts(texts_, kFieldTypeTexts);
+  lists.input_sources = LoadTexts(texts_, kInputSourceTexts);
   return lists;
 }
 
@@ -102,9 +93,9 @@ LineState FormPage::StateOf(int i) {
   state.type = t;
   state.input_source = form.input_source(i);
   FitLookupColumn(form, i);
-  state.lookup_items = {texts_.Load(kTextLookupNil, Slot::kItem)};
+  state.lookup_items = {texts_.Load(kItemNoLookup, Slot::kItem)};
   const int count = HasSignedLookup(t) ? kSignedLookupItems : kLookupItems;
-  for (int id = kTextField; id < kTextField + (count - 1) / 8; ++id) {
+  for (int id = kItemField; id < kItemField + (count - 1) / 8; ++id) {
     for (auto& item : NumberedTexts(texts_, id, 1, 8)) state.lookup_items.push_back(item);
   }
   state.lookup = form.lookup_column(i);
@@ -136,7 +127,7 @@ FormPageView FormPage::SelectForm(int form) {
 }
 
 std::array<LineState, kFormLines> FormPage::SelectFont(int font) {
-  if (InRange(font, 2)) record().font_size() = static_cast<uint8_t>(font);
+  if (InRange(font, kFontTexts.count)) record().font_size() = static_cast<uint8_t>(font);
   std::array<LineState, kFormLines> lines;
   for (int i = 0; i < kFormLines; ++i) lines[i] = StateOf(i);
   return lines;
@@ -156,11 +147,12 @@ void FormPage::SelectErrorTarget(int target) {
 }
 
 void FormPage::SelectLookupFile(int file) {
-  if (InRange(file, 4)) record().at(kLookupFile) = static_cast<uint8_t>(file);
+  if (InRange(file, kFormLookupTexts.count)) record().at(kLookupFile) = static_cast<uint8_t>(file);
 }
 
 void FormPage::SelectRecordAction(int action) {
-  if (InRange(action, 9)) record().record_action() = static_cast<uint8_t>(action);
+  if (InRange(action, kRecordActionTexts.count))
+    record().record_action() = static_cast<uint8_t>(action);
 }
 
 LineState FormPage::SelectType(int i, int type) {
@@ -200,7 +192,8 @@ EditRewrite FormPage::ChangeMaxLength(int i, std::string_view text) {
 }
 
 void FormPage::SelectInputSource(int i, int source) {
-  if (InRange(source, 6)) record().input_source(i) = static_cast<uint8_t>(source);
+  if (InRange(source, kInputSourceTexts.count))
+    record().input_source(i) = static_cast<uint8_t>(source);
 }
 
 void FormPage::SelectLookupColumn(int i, int column) {

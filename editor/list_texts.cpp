@@ -6,10 +6,10 @@
 
 namespace q700::editor {
 
-std::vector<std::string> LoadTexts(TextLoader& texts, int first_id, int count) {
+std::vector<std::string> LoadTexts(TextLoader& texts, TextList list) {
   std::vector<std::string> items;
-  items.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) items.push_back(texts.Load(first_id + i, Slot::kItem));
+  items.reserve(static_cast<size_t>(list.count));
+  for (int i = 0; i < list.count; ++i) items.push_back(texts.Load(list.first + i, Slot::kItem));
   return items;
 }
 
@@ -21,14 +21,14 @@ std::vector<std::string> NumberedTexts(TextLoader& texts, int label_id, int firs
 }
 
 std::vector<std::string> TargetTexts(TextLoader& texts) {
-  std::vector<std::string> items = {texts.Load(kTextMain, Slot::kItem)};
-  for (auto& label : NumberedTexts(texts, kTextFormLabel, 1, kFormCount)) items.push_back(label);
-  for (auto& label : NumberedTexts(texts, kTextMenuLabel, 1, kMenuCount)) items.push_back(label);
+  std::vector<std::string> items = {texts.Load(kItemMain, Slot::kItem)};
+  for (auto& label : NumberedTexts(texts, kItemForm, 1, kFormCount)) items.push_back(label);
+  for (auto& label : NumberedTexts(texts, kItemMenu, 1, kMenuCount)) items.push_back(label);
   return items;
 }
 
 std::vector<std::string> FieldTexts(TextLoader& texts) {
-  return NumberedTexts(texts, kTextField, 1, kFormLines);
+  return NumberedTexts(texts, kItemField, 1, kFormLines);
 }
 
 }  // namespace q700::editor

@@ -5,22 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "model/choice_lists.h"
+#include "texts/text_ids.h"
 #include "texts/text_loader.h"
 
 namespace q700::editor {
 
-// Text ids of list entries shared by several pages.
-inline constexpr int kTextLookupNil = 1190;  // "nil" of the lookup lists
-inline constexpr int kTextLookupFile1 =
-    1191;  // "1st lookup file" .. "3rd lookup file", "Data File"
-inline constexpr int kTextMain = 1212;
-inline constexpr int kTextMenuLabel = 1213;  // "menu  ", followed by the number
-inline constexpr int kTextFormLabel = 1214;  // "form  ", followed by the number
-inline constexpr int kTextField = 1361;      // "field ", "-field ", "+field "
-inline constexpr int kTextVariable1 = 1345;  // "variable1" .. "variable3"
-
-// `count` texts of consecutive ids from `first_id`.
-std::vector<std::string> LoadTexts(TextLoader& texts, int first_id, int count);
+// The texts of a list.
+std::vector<std::string> LoadTexts(TextLoader& texts, TextList list);
+// Texts that are the same in every language.
+template <size_t N>
+std::vector<std::string> FixedTexts(const std::array<std::string_view, N>& texts) {
+  return {texts.begin(), texts.end()};
+}
 
 // The text of `label_id` followed by each number from `first` to `last` ("form  3").
 std::vector<std::string> NumberedTexts(TextLoader& texts, int label_id, int first, int last);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/list_texts.h"
+#include "editor/page_labels.h"
 #include "editor/page_values.h"
 
 namespace q700::editor {
@@ -11,21 +12,17 @@ namespace {
 
 constexpr unsigned kByteMax = 255;
 constexpr uint8_t kCarriageReturn = 13;
-constexpr int kNoMatchActions = 6;
+constexpr int kNoMatchActions = kNoMatchTexts.count;
 constexpr int kFirstInsertAction = 2;  // "Insert to lookup file"; the read-once list starts here
 constexpr int kInsertActions = 2;
-constexpr int kBadFormatActions = 3;
-constexpr int kTextNoMatch = 1451;
-constexpr int kTextBadFormat = 1441;
-constexpr int kLabelFixedLength = 263;
-constexpr int kLabelDelimited = 264;
+constexpr int kBadFormatActions = kBadFormatTexts.count;
 
 CheckState Check(uint8_t flag) { return CheckState{flag != 0, true}; }
 
 Message InvalidValueMessage() {
   Message message;
-  message.caption_id = 1122;
-  message.text_id = 1148;
+  message.caption_id = kCaptionWarning;
+  message.text_id = kTextInvalidValue;
   message.icon = Icon::kWarning;
   message.buttons = Buttons::kOk;
   return message;
@@ -35,9 +32,9 @@ Message InvalidValueMessage() {
 
 LookupPageLists LookupPage::Lists() const {
   LookupPageLists lists;
-  lists.lookups = LoadTexts(session_.texts, kTextLookupFile1, kLookupCount);
+  lists.lookups = LoadTexts(session_.texts, kLookupFileTexts);
   for (int n = 0; n <= kLookupFields; ++n) lists.field_counts.push_back(" " + std::to_string(n));
-  lists.bad_format = LoadTexts(session_.texts, kTextBadFormat, kBadFormatActions);
+  lists.bad_format = LoadTexts(session_.texts, kBadFormatTexts);
   return lists;
 }
 
@@ -60,9 +57,9 @@ LookupView LookupPage::SelectLookup(int lookup) {
 
 std::vector<std::string> LookupPage::NoMatchItems() {
   if (record().read_once() != 0) {
-    return LoadTexts(session_.texts, kTextNoMatch + kFirstInsertAction, kInsertActions);
+    return LoadTexts(session_.texts, {kNoMatchTexts.first + kFirstInsertAction, kInsertActions});
   }
-  return LoadTexts(session_.texts, kTextNoMatch, kNoMatchActions);
+  return LoadTexts(session_.texts, kNoMatchTexts);
 }
 
 int LookupPage::NoMatchPosition() {
@@ -88,11 +85,8 @@ LookupView LookupPage::View() {
   LookupView view;
   view.lookup = lookup_;
   view.delimited = delimited_;
-  const int label_id = delimited_ ? kLabelDelimited : kLabelFixedLength;
-  const std::string_view label = session_.texts.Label(label_id);
-  view.length_label = !label.empty() ? std::string(label)
-                      : delimited_   ? std::string("Max Length")
-                                     : std::string("   Length");
+  view.length_label = ComposedLabel(session_.texts, kLookupPageLabels,
+                                    delimited_ ? kLabelDelimitedColumn : kLabelFixedLengthColumn);
   view.note = delimited_ ? NoteColour::kGreyText : NoteColour::kRed;
   view.member_length_enabled = !delimited_;
   view.delimiter_enabled = delimited_;

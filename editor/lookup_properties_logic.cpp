@@ -18,7 +18,9 @@ constexpr unsigned kFixedLengthMax = 255;
 LookupPropertiesDialog::LookupPropertiesDialog(FormRecord record, int line, TextLoader& texts)
     : record_(record), line_(line), texts_(texts) {}
 
-std::vector<std::string> LookupPropertiesDialog::Alignments() { return LoadTexts(texts_, 1411, 4); }
+std::vector<std::string> LookupPropertiesDialog::Alignments() {
+  return LoadTexts(texts_, kAlignmentTexts);
+}
 
 LookupPropertiesView LookupPropertiesDialog::Open() {
   backup_.Take(record_);

@@ -17,7 +17,7 @@ constexpr int kTargetCount = kLastTarget + 1;
 }  // namespace
 
 MenuPageLists MenuPage::Lists() const {
-  return {NumberedTexts(texts_, kTextMenuLabel, 1, kMenuCount), LoadTexts(texts_, 1215, 2),
+  return {NumberedTexts(texts_, kItemMenu, 1, kMenuCount), LoadTexts(texts_, kFontTexts),
           TargetTexts(texts_)};
 }
 
@@ -85,7 +85,7 @@ MenuView MenuPage::SelectMenu(int menu) {
 }
 
 void MenuPage::SelectFont(int font) {
-  if (InRange(font, 2)) record().font_size() = static_cast<uint8_t>(font);
+  if (InRange(font, kFontTexts.count)) record().font_size() = static_cast<uint8_t>(font);
 }
 
 void MenuPage::SelectEscapeTarget(int target) {

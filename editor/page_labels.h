@@ -1,8 +1,7 @@
-// Language ids and built-in texts of the labels of the Menu, Lookup, Settings and Startup pages
-// and of the Settings page's detail dialogs. The ids lie in the blocks of their dialogs: 201-214
-// for the Menu page, 251-269 (and 1795) for the Lookup page, 601-640 for the Settings page and
-// its Security dialog, 641-657 for the acoustic coupler, 681-689 for the function keys and
-// 701-710 for the Startup page.
+// Language ids of the labels of the Menu, Lookup, Settings and Startup pages and of the Settings
+// page's detail dialogs. The ids lie in the blocks of their dialogs: 201-214 for the Menu page,
+// 251-269 (and 1795) for the Lookup page, 601-640 for the Settings page and its Security dialog,
+// 641-657 for the acoustic coupler, 681-689 for the function keys and 701-710 for the Startup page.
 #pragma once
 
 #include <array>
@@ -23,7 +22,7 @@ extern const LabelTable kFunctionKeyLabels;      // FUNCTIONKEYDLG, title id 681
 extern const LabelTable kAcousticCouplerLabels;  // ACSETTINGSDLG, title id 641
 extern const LabelTable kStartupPageLabels;      // STARTUPDLG, title id 701
 
-// Every table above, for writing language files.
+// Every table above.
 inline constexpr std::array<const LabelTable*, 7> kPageLabelTables = {
     &kMenuPageLabels,    &kLookupPageLabels,      &kSettingsPageLabels, &kSecurityLabels,
     &kFunctionKeyLabels, &kAcousticCouplerLabels, &kStartupPageLabels};

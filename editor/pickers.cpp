@@ -109,7 +109,7 @@ SequenceText ReadSequenceText(ConstBytes storage, int capacity, TextLoader& text
     sequence.codes.push_back(static_cast<uint8_t>(code));
     sequence.length = i + 1;
     if (IsVariableCode(code)) {
-      sequence.text += " " + texts.Load(kTextVariable1 + code - kCodeVar1, Slot::kItem);
+      sequence.text += " " + texts.Load(kItemVariables + code - kCodeVar1, Slot::kItem);
       sequence.length = capacity;
       break;
     }
@@ -160,13 +160,14 @@ PickerClick KeySequencePicker::Click(int code) {
   selected_ = code;
   // A variable stands for the whole sequence, so it may only come first.
   if (full() || (IsVariableCode(code) && !codes_.empty())) {
-    click.message = Message{.caption_id = 1121, .text_id = 1143, .icon = Icon::kWarning};
+    click.message = Message{
+        .caption_id = kCaptionError, .text_id = kTextTooManyCharacters, .icon = Icon::kWarning};
     return click;
   }
   codes_.push_back(static_cast<uint8_t>(code));
   std::string name;
   if (IsVariableCode(code)) {
-    name = texts_.Load(kTextVariable1 + code - kCodeVar1, Slot::kItem);
+    name = texts_.Load(kItemVariables + code - kCodeVar1, Slot::kItem);
     length_ = capacity_;
   } else {
     name = KeyName(code);

@@ -13,12 +13,12 @@ namespace {
 using namespace settings_offset;
 
 constexpr size_t kPasswordRead = 11;
-constexpr size_t kPasswordMax = 10;
+constexpr size_t kPasswordMax = kPasswordChars;
 // "Settings" protects the whole settings menu, so boxes 107 to 115 have nothing to add.
 constexpr int kFirstSettingsItemBox = 6;
-constexpr int kFunctionCount = 20;
-constexpr uint8_t kStartToneMin = 1;
-constexpr uint8_t kStartToneMax = 5;
+constexpr int kFunctionCount = kTerminalFunctionTexts.count;
+constexpr uint8_t kStartToneMin = kStartToneRange.min;
+constexpr uint8_t kStartToneMax = kStartToneRange.max;
 
 bool IsPasswordCharacter(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -26,7 +26,7 @@ bool IsPasswordCharacter(char c) {
 
 Message PasswordMessage(int text_id) {
   Message message;
-  message.caption_id = 1122;
+  message.caption_id = kCaptionWarning;
   message.text_id = text_id;
   message.icon = Icon::kWarning;
   return message;
@@ -67,11 +67,11 @@ PasswordEntry SecurityDialog::ChangePassword(std::string_view text) {
     std::string value(box);
     if (value.size() > kPasswordMax) {
       value.resize(kPasswordMax);
-      entry.messages.push_back(PasswordMessage(1141));
+      entry.messages.push_back(PasswordMessage(kTextPasswordTooLong));
       rewrite = value;
     } else if (!std::all_of(value.begin(), value.end(), IsPasswordCharacter)) {
       std::erase_if(value, [](char c) { return !IsPasswordCharacter(c); });
-      entry.messages.push_back(PasswordMessage(1142));
+      entry.messages.push_back(PasswordMessage(kTextInvalidCharacter));
       rewrite = value;
     }
     SetSlotText(password, value);
@@ -81,7 +81,7 @@ PasswordEntry SecurityDialog::ChangePassword(std::string_view text) {
 }
 
 std::vector<std::string> FunctionTexts(TextLoader& texts) {
-  return LoadTexts(texts, 1621, kFunctionCount);
+  return LoadTexts(texts, kTerminalFunctionTexts);
 }
 
 FunctionKeyView FunctionKeyDialog::Open() {
@@ -116,12 +116,9 @@ void FunctionKeyDialog::Ok() {
 }
 
 AcousticCouplerLists LoadAcousticCouplerLists(TextLoader& texts) {
-  return {{"7", "8"},
-          {"1", "2"},
-          LoadTexts(texts, 1541, 3),
-          {"1", "2", "3", "4"},
-          {"80", "256", "1024"},
-          LoadTexts(texts, 1551, 3)};
+  return {FixedTexts(kDataBitsTexts),     FixedTexts(kStopBitsTexts),
+          LoadTexts(texts, kParityTexts), FixedTexts(kVolumeTexts),
+          FixedTexts(kBlockSizeTexts),    LoadTexts(texts, kBlockDelayTexts)};
 }
 
 AcousticCouplerView AcousticCouplerDialog::Open() {
@@ -185,12 +182,24 @@ void AcousticCouplerDialog::SetChoice(size_t offset, int choice, int count) {
   if (InRange(choice, count)) copy_[offset] = static_cast<uint8_t>(choice);
 }
 
-void AcousticCouplerDialog::SelectDataBits(int choice) { SetChoice(kDataBits, choice, 2); }
-void AcousticCouplerDialog::SelectStopBits(int choice) { SetChoice(kStopBits, choice, 2); }
-void AcousticCouplerDialog::SelectParity(int choice) { SetChoice(kParity, choice, 3); }
-void AcousticCouplerDialog::SelectVolume(int choice) { SetChoice(kVolume, choice, 4); }
-void AcousticCouplerDialog::SelectBlockSize(int choice) { SetChoice(kBlockSize, choice, 3); }
-void AcousticCouplerDialog::SelectBlockDelay(int choice) { SetChoice(kBlockDelay, choice, 3); }
+void AcousticCouplerDialog::SelectDataBits(int choice) {
+  SetChoice(kDataBits, choice, kDataBitsTexts.size());
+}
+void AcousticCouplerDialog::SelectStopBits(int choice) {
+  SetChoice(kStopBits, choice, kStopBitsTexts.size());
+}
+void AcousticCouplerDialog::SelectParity(int choice) {
+  SetChoice(kParity, choice, kParityTexts.count);
+}
+void AcousticCouplerDialog::SelectVolume(int choice) {
+  SetChoice(kVolume, choice, kVolumeTexts.size());
+}
+void AcousticCouplerDialog::SelectBlockSize(int choice) {
+  SetChoice(kBlockSize, choice, kBlockSizeTexts.size());
+}
+void AcousticCouplerDialog::SelectBlockDelay(int choice) {
+  SetChoice(kBlockDelay, choice, kBlockDelayTexts.count);
+}
 
 uint8_t& AcousticCouplerDialog::Character(CouplerCharacter box) {
   switch (box) {

@@ -15,13 +15,15 @@ namespace {
 
 using namespace settings_offset;
 
-constexpr int kUploadPorts = 5;
-constexpr int kDownloadPorts = 4;
-constexpr int kSpeeds = 5;
-constexpr int kKeyClicks = 6;
-constexpr int kBeeps = 4;
-constexpr size_t kPhoneDigits = 20;
-constexpr unsigned kDurationMax = 99;
+constexpr int kUploadPorts = kUploadPortTexts.count;
+constexpr int kDownloadPorts = kDownloadPortTexts.count + 1;  // and "Bluetooth SPP"
+constexpr int kSpeeds = kSpeedTexts.count;
+constexpr int kKeyClicks = 1 + kKeyClickTones.max - kKeyClickTones.min + 1;  // "Mute" and tones
+constexpr int kBeeps = 1 + kBeepTexts.count;                                 // "Mute" and beeps
+constexpr size_t kPhoneDigits = kPhoneNumberChars;
+constexpr unsigned kDurationMax = kPromptDurationRange.max;
+constexpr unsigned kTimeoutMin = kBacklightTimeoutRange.min;
+constexpr unsigned kTimeoutMax = kBacklightTimeoutRange.max;
 constexpr uint8_t kDefaultDuration = 6;
 
 // Byte ranges, first and last included.
@@ -52,7 +54,7 @@ std::string_view Trimmed(std::string_view box) {
 
 Message PortWarning(int text_id) {
   Message message;
-  message.caption_id = 1122;
+  message.caption_id = kCaptionWarning;
   message.text_id = text_id;
   message.icon = Icon::kWarning;
   message.buttons = Buttons::kOkCancel;
@@ -61,25 +63,25 @@ Message PortWarning(int text_id) {
 
 }  // namespace
 
-Message AcousticCouplerWarning() { return PortWarning(1147); }
-Message BluetoothWarning() { return PortWarning(1149); }
+Message AcousticCouplerWarning() { return PortWarning(kTextAcousticCouplerQ735); }
+Message BluetoothWarning() { return PortWarning(kTextBluetoothQ785); }
 
 SettingsPageLists SettingsPage::Lists() const {
   TextLoader& texts = session_.texts;
   SettingsPageLists lists;
-  lists.upload_ports = LoadTexts(texts, 1491, kUploadPorts);
-  lists.download_ports = LoadTexts(texts, 1491, 3);
-  lists.download_ports.push_back(texts.Load(1495, Slot::kItem));
-  lists.speeds = LoadTexts(texts, 1501, kSpeeds);
-  lists.backlight = LoadTexts(texts, 1511, 2);
-  lists.data_deletion = LoadTexts(texts, 1521, 2);
-  lists.entry_prompt = LoadTexts(texts, 1531, 3);
-  lists.key_click = {texts.Load(1221, Slot::kItem)};
-  for (int tone = 1; tone < kKeyClicks; ++tone) {
-    lists.key_click.push_back(texts.Load(1222, Slot::kItem) + " " + std::to_string(tone));
+  lists.upload_ports = LoadTexts(texts, kUploadPortTexts);
+  lists.download_ports = LoadTexts(texts, kDownloadPortTexts);
+  lists.download_ports.push_back(texts.Load(kItemBluetoothSpp, Slot::kItem));
+  lists.speeds = LoadTexts(texts, kSpeedTexts);
+  lists.backlight = LoadTexts(texts, kBacklightTexts);
+  lists.data_deletion = LoadTexts(texts, kDeletionTexts);
+  lists.entry_prompt = LoadTexts(texts, kEntryPromptTexts);
+  lists.key_click = {texts.Load(kItemMute, Slot::kItem)};
+  for (int tone = kKeyClickTones.min; tone <= kKeyClickTones.max; ++tone) {
+    lists.key_click.push_back(texts.Load(kItemTone, Slot::kItem) + " " + std::to_string(tone));
   }
-  lists.beeps = {texts.Load(1221, Slot::kItem)};
-  for (auto& beep : LoadTexts(texts, 1701, kBeeps - 1)) lists.beeps.push_back(beep);
+  lists.beeps = {texts.Load(kItemMute, Slot::kItem)};
+  for (auto& beep : LoadTexts(texts, kBeepTexts)) lists.beeps.push_back(beep);
   return lists;
 }
 
@@ -189,8 +191,12 @@ void SettingsPage::SetByte(size_t offset, int value, int count) {
 
 void SettingsPage::SelectModemSpeed(int speed) { SetByte(kModemSpeed, speed, kSpeeds); }
 void SettingsPage::SelectBaudRate(int rate) { SetByte(kBaudRate, rate, kSpeeds); }
-void SettingsPage::SelectBacklight(int mode) { SetByte(kBacklightMode, mode, 2); }
-void SettingsPage::SelectDataDeletion(int mode) { SetByte(kDataDeletion, mode, 2); }
+void SettingsPage::SelectBacklight(int mode) {
+  SetByte(kBacklightMode, mode, kBacklightTexts.count);
+}
+void SettingsPage::SelectDataDeletion(int mode) {
+  SetByte(kDataDeletion, mode, kDeletionTexts.count);
+}
 void SettingsPage::SelectKeyClick(int choice) { SetByte(kKeyClick, choice, kKeyClicks); }
 void SettingsPage::SelectGoodReadBeep(int choice) { SetByte(kGoodReadBeep, choice, kBeeps); }
 void SettingsPage::SelectWarningBeep(int choice) { SetByte(kWarningBeep, choice, kBeeps); }
@@ -199,11 +205,11 @@ EditRewrite SettingsPage::ChangeTimeout(std::string_view text) {
   return SettleEdit(text, [this](std::string_view box) -> EditRewrite {
     uint8_t& timeout = working_[kBacklightTimeout];
     const std::optional<unsigned> number = ParseUnsigned(box);
-    if (!number || *number < 1) {
-      timeout = 1;
-      return NumberText(1);
+    if (!number || *number < kTimeoutMin) {
+      timeout = kTimeoutMin;
+      return NumberText(kTimeoutMin);
     }
-    if (*number > 9) {
+    if (*number > kTimeoutMax) {
       // The box holds one digit: a second one typed after it replaces it.
       unsigned value = *number / 10;
       if (value == timeout) value = *number % 10;
@@ -217,7 +223,7 @@ EditRewrite SettingsPage::ChangeTimeout(std::string_view text) {
 }
 
 PromptView SettingsPage::SelectEntryPrompt(int mode) {
-  SetByte(kEntryPrompt, mode, 3);
+  SetByte(kEntryPrompt, mode, kEntryPromptTexts.count);
   return Prompt();
 }
 

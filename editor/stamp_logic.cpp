@@ -22,7 +22,8 @@ void AddPart(std::string& pattern, bool shown, const char* part, bool after_part
 }  // namespace
 
 StampLists LoadStampLists(TextLoader& texts) {
-  return {LoadTexts(texts, 1331, 3), LoadTexts(texts, 1334, 2), LoadTexts(texts, 1336, 3)};
+  return {LoadTexts(texts, kStampPositionTexts), LoadTexts(texts, kYearDigitsTexts),
+          LoadTexts(texts, kDateStyleTexts)};
 }
 
 std::string DatePattern(FormRecord r) {

@@ -19,7 +19,7 @@ constexpr size_t kRowRead = 19;
 constexpr unsigned kByteMax = 255;
 constexpr uint8_t kCarriageReturn = 13;
 constexpr uint8_t kResetDelimiter = ',';
-constexpr int kStartTargets = 2;
+constexpr int kStartTargets = kStartTargetTexts.count;
 constexpr int kDelimiterCounts = 3;
 constexpr int kUtilitiesGroup = 1;
 constexpr int kMemoryPowerRow = 6;
@@ -48,8 +48,8 @@ std::string DoubleFirstAmpersand(std::string text) {
 
 Message InvalidValueMessage() {
   Message message;
-  message.caption_id = 1122;
-  message.text_id = 1148;
+  message.caption_id = kCaptionWarning;
+  message.text_id = kTextInvalidValue;
   message.icon = Icon::kWarning;
   return message;
 }
@@ -65,9 +65,10 @@ void StartupPage::Leave() {
 
 StartupPageLists StartupPage::Lists() const {
   StartupPageLists lists;
-  lists.start_targets = LoadTexts(session_.texts, 1561, kStartTargets);
-  lists.delimiter_counts = {session_.texts.Load(1211, Slot::kItem)};
-  for (auto& count : LoadTexts(session_.texts, 1571, 2)) lists.delimiter_counts.push_back(count);
+  lists.start_targets = LoadTexts(session_.texts, kStartTargetTexts);
+  lists.delimiter_counts = {session_.texts.Load(kItemNil, Slot::kItem)};
+  for (auto& count : LoadTexts(session_.texts, {kItemDelimiterCounts, 2}))
+    lists.delimiter_counts.push_back(count);
   return lists;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "editor/barcode_labels.h"
 #include "model/barcode_block.h"
 #include "model/settings_block.h"
 
@@ -15,7 +16,6 @@ constexpr unsigned kFirstValueMax = 127;
 constexpr unsigned kFirstValueFallback = 127;
 constexpr unsigned kSecondValueFallback = 1;
 constexpr unsigned kMaxMinLength = 1;
-constexpr size_t kAsciiDigitsRead = 5;
 constexpr unsigned kAsciiFallback = 255;
 
 // The buttons of a radio group with the one of `code` checked; none when the stored code has no
@@ -85,13 +85,10 @@ LengthView LengthDialog::View() const {
   }
   AddRadioGroup(view.buttons, layout_.qualification, qualification_);
   const auto& ids = layout_.length_label_ids;
-  if (qualification_ == kMaxMinLength) {
-    view.first_label = LabelText(texts_, ids[0], "Max Length :");
-    view.second_label = LabelText(texts_, ids[1], "Min Length :");
-  } else {
-    view.first_label = LabelText(texts_, ids[2], "Fixed Length 1:");
-    view.second_label = LabelText(texts_, ids[3], "Fixed Length 2:");
-  }
+  const LabelTable& labels = SymbologyLabels(layout_.dialog);
+  const size_t first = qualification_ == kMaxMinLength ? 0 : 2;
+  view.first_label = ComposedLabel(texts_, labels, ids[first]);
+  view.second_label = ComposedLabel(texts_, labels, ids[first + 1]);
   return view;
 }
 
@@ -221,7 +218,7 @@ Ean128Edit Ean128Dialog::ChangeText(std::string_view text) {
 Ean128Edit Ean128Dialog::ChangeAscii(std::string_view text) {
   Ean128Edit edit;
   ascii_ = std::string(text);
-  const std::optional<unsigned> number = ParseUnsigned(text.substr(0, kAsciiDigitsRead));
+  const std::optional<unsigned> number = ParseUnsigned(text.substr(0, kReplacementAsciiChars));
   unsigned code = number.value_or(0);
   if (code < 1 || code > 255) {
     code = kAsciiFallback;

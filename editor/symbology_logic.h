@@ -83,6 +83,11 @@ class LengthDialog {
   unsigned second_ = 0;
 };
 
+// The number boxes of the length dialogs and the EAN128 code take up to five characters, so a
+// value beyond their range can be typed and is then clamped or replaced.
+inline constexpr size_t kLengthValueChars = 5;
+inline constexpr size_t kReplacementAsciiChars = 5;
+
 inline constexpr int kCodabarNone = 151;
 
 // "Codabar Parameters": 151 "None", 152 to 155 the four start/stop character pairs.

@@ -32,82 +32,81 @@ constexpr std::array<BarcodeDialogInfo, kBarcodeDialogCount> kDialogs = {{
 
 // Check-box dialogs.
 constexpr OptionBox kCode39Boxes[] = {
-    {101, "Transmit Start/Stop", 362, bc::kCode39StartStop},
-    {102, "Verify Checksum", 363, bc::kCode39VerifyChecksum},
-    {103, "Transmit Checksum", 364, bc::kCode39TransmitChecksum},
-    {104, "Code 39 Full ASCII", 365, bc::kCode39FullAscii},
+    {101, 362, bc::kCode39StartStop},
+    {102, 363, bc::kCode39VerifyChecksum},
+    {103, 364, bc::kCode39TransmitChecksum},
+    {104, 365, bc::kCode39FullAscii},
 };
 constexpr OptionBox kItalianBoxes[] = {
-    {101, "Transmit Checksum", 372, bc::kItalianTransmitChecksum},
+    {101, 372, bc::kItalianTransmitChecksum},
 };
 constexpr OptionBox kFrenchBoxes[] = {
-    {101, "Transmit Checksum", 382, bc::kFrenchTransmitChecksum},
+    {101, 382, bc::kFrenchTransmitChecksum},
 };
 constexpr OptionBox kPlesseyBoxes[] = {
-    {101, "Convert to UK Plessey", 492, bc::kPlesseyUk},
-    {102, "Transmit Checksum", 493, bc::kPlesseyTransmitChecksum},
+    {101, 492, bc::kPlesseyUk},
+    {102, 493, bc::kPlesseyTransmitChecksum},
 };
 constexpr OptionBox kCoop25Boxes[] = {
-    {101, "Check control digit", 496, bc::kCoop25CheckDigit},
-    {102, "Transmit control digit", 497, bc::kCoop25TransmitDigit},
+    {101, 496, bc::kCoop25CheckDigit},
+    {102, 497, bc::kCoop25TransmitDigit},
 };
 constexpr OptionBox kUpceBoxes[] = {
-    {101, "Convert to UPCA", 502, bc::kUpceToUpca},
-    {102, "Transmit System Number", 503, bc::kUpceSystemNumber},
-    {103, "Transmit Checksum", 504, bc::kUpceTransmitChecksum},
-    {104, "Enable UPC-E1 Triple Check", 505, bc::kUpcE1TripleCheck},
-    {105, "Enable UPC-E1", 506, bc::kUpcE1},
+    {101, 502, bc::kUpceToUpca},
+    {102, 503, bc::kUpceSystemNumber},
+    {103, 504, bc::kUpceTransmitChecksum},
+    {104, 505, bc::kUpcE1TripleCheck},
+    {105, 506, bc::kUpcE1},
 };
 constexpr OptionBox kEan8Boxes[] = {
-    {101, "Convert to EAN13", 512, bc::kEan8ToEan13},
-    {102, "Transmit Checksum", 513, bc::kEan8TransmitChecksum},
+    {101, 512, bc::kEan8ToEan13},
+    {102, 513, bc::kEan8TransmitChecksum},
 };
 constexpr OptionBox kEan13Boxes[] = {
-    {101, "ISBN Conversion", 522, bc::kEan13Isbn},
-    {102, "ISSN Conversion", 523, bc::kEan13Issn},
-    {103, "Transmit Checksum", 524, bc::kEan13TransmitChecksum},
-    {104, "Transmit UPCA System Number", 525, bc::kUpcaSystemNumber},
-    {105, "Transmit UPCA Checksum", 526, bc::kUpcaTransmitChecksum},
-    {106, "Convert UPCA to EAN 13", 527, bc::kUpcaToEan13},
-    {107, "GTIN for EAN13", 528, bc::kEan13Gtin},
+    {101, 522, bc::kEan13Isbn},
+    {102, 523, bc::kEan13Issn},
+    {103, 524, bc::kEan13TransmitChecksum},
+    {104, 525, bc::kUpcaSystemNumber},
+    {105, 526, bc::kUpcaTransmitChecksum},
+    {106, 527, bc::kUpcaToEan13},
+    {107, 528, bc::kEan13Gtin},
 };
 constexpr OptionBox kRss14Boxes[] = {
-    {101, "Transmit Code ID", 552, bc::kRss14CodeId},
-    {102, "Transmit Application ID", 553, bc::kRss14ApplicationId},
-    {103, "Transmit Check Digit", 554, bc::kRss14CheckDigit},
+    {101, 552, bc::kRss14CodeId},
+    {102, 553, bc::kRss14ApplicationId},
+    {103, 554, bc::kRss14CheckDigit},
 };
 constexpr OptionBox kRss14LimitedBoxes[] = {
-    {101, "Transmit Code ID", 562, bc::kRss14LimitedCodeId},
-    {102, "Transmit Application ID", 563, bc::kRss14LimitedApplicationId},
-    {103, "Transmit Check Digit", 564, bc::kRss14LimitedCheckDigit},
+    {101, 562, bc::kRss14LimitedCodeId},
+    {102, 563, bc::kRss14LimitedApplicationId},
+    {103, 564, bc::kRss14LimitedCheckDigit},
 };
 constexpr OptionBox kRss14ExpandedBoxes[] = {
-    {101, "Transmit Code ID", 572, bc::kRss14ExpandedCodeId},
+    {101, 572, bc::kRss14ExpandedCodeId},
 };
 
 constexpr std::array<CheckBoxDialogLayout, 11> kCheckBoxDialogs = {{
-    {kCode39, "Code 39 Parameters", 361, kCode39Boxes},
-    {kItalianPharmacode, "Italian Pharmacode Parameters", 371, kItalianBoxes},
-    {kFrenchPharmacode, "French Pharmacode Parameters", 381, kFrenchBoxes},
-    {kPlessey, "Plessey Parameters", 491, kPlesseyBoxes},
-    {kCoop25, "Coop25 Parameters", 495, kCoop25Boxes},
-    {kUpce, "UPCE Parameters", 501, kUpceBoxes},
-    {kEan8, "EAN 8 Parameters", 511, kEan8Boxes},
-    {kEan13, "EAN 13 and UPCA Parameters", 521, kEan13Boxes},
-    {kRss14, "RSS14 Parameters", 551, kRss14Boxes},
-    {kRss14Limited, "RSS14 Limited Parameters", 561, kRss14LimitedBoxes},
-    {kRss14Expanded, "RSS14 Expanded Parameters", 571, kRss14ExpandedBoxes},
+    {kCode39, 361, kCode39Boxes},
+    {kItalianPharmacode, 371, kItalianBoxes},
+    {kFrenchPharmacode, 381, kFrenchBoxes},
+    {kPlessey, 491, kPlesseyBoxes},
+    {kCoop25, 495, kCoop25Boxes},
+    {kUpce, 501, kUpceBoxes},
+    {kEan8, 511, kEan8Boxes},
+    {kEan13, 521, kEan13Boxes},
+    {kRss14, 551, kRss14Boxes},
+    {kRss14Limited, 561, kRss14LimitedBoxes},
+    {kRss14Expanded, 571, kRss14ExpandedBoxes},
 }};
 
 // Length dialogs. The three two-of-five dialogs number their labels one after another from the
-// title's id: group 901, start/stop 151-153, checksum boxes 101-102, group 902, 154-155.
-constexpr std::array<ControlLabel, 9> TwoOfFiveLabels(int title_id) {
+// title's id: group 901, start/stop 151-153, (the checksum boxes 101-102, which their boxes
+// name), group 902, 154-155.
+constexpr std::array<LabelRow, 7> TwoOfFiveLabels(int title_id) {
   return {{{901, title_id + 1},
            {151, title_id + 2},
            {152, title_id + 3},
            {153, title_id + 4},
-           {101, title_id + 5},
-           {102, title_id + 6},
            {902, title_id + 7},
            {154, title_id + 8},
            {155, title_id + 9}}};
@@ -115,7 +114,7 @@ constexpr std::array<ControlLabel, 9> TwoOfFiveLabels(int title_id) {
 constexpr auto kIndustrial25Labels = TwoOfFiveLabels(391);
 constexpr auto kInterleave25Labels = TwoOfFiveLabels(411);
 constexpr auto kMatrix25Labels = TwoOfFiveLabels(431);
-constexpr ControlLabel kMsiLabels[] = {
+constexpr LabelRow kMsiLabels[] = {
     {901, 472}, {151, 473}, {152, 474}, {153, 475}, {902, 476}, {154, 477},
     {155, 478}, {156, 479}, {903, 480}, {157, 481}, {158, 482},
 };
@@ -127,21 +126,20 @@ constexpr RadioGroup kMsiChoices[] = {{151, 3, bc::kMsiVerification},
                                       {154, 3, bc::kMsiTransmission}};
 
 constexpr OptionBox kIndustrial25Boxes[] = {
-    {101, "Verify Checksum", 396, bc::kIndustrial25VerifyChecksum},
-    {102, "Transmit Checksum", 397, bc::kIndustrial25TransmitChecksum},
+    {101, 396, bc::kIndustrial25VerifyChecksum},
+    {102, 397, bc::kIndustrial25TransmitChecksum},
 };
 constexpr OptionBox kInterleave25Boxes[] = {
-    {101, "Verify Checksum", 416, bc::kInterleave25VerifyChecksum},
-    {102, "Transmit Checksum", 417, bc::kInterleave25TransmitChecksum},
+    {101, 416, bc::kInterleave25VerifyChecksum},
+    {102, 417, bc::kInterleave25TransmitChecksum},
 };
 constexpr OptionBox kMatrix25Boxes[] = {
-    {101, "Verify Checksum", 436, bc::kMatrix25VerifyChecksum},
-    {102, "Transmit Checksum", 437, bc::kMatrix25TransmitChecksum},
+    {101, 436, bc::kMatrix25VerifyChecksum},
+    {102, 437, bc::kMatrix25TransmitChecksum},
 };
 
 constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
     {kIndustrial25,
-     "Industrial 25 Parameters",
      391,
      kIndustrial25Choices,
      kIndustrial25Boxes,
@@ -151,7 +149,6 @@ constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
      {401, 402, 403, 404},
      kIndustrial25Labels},
     {kInterleave25,
-     "Interleave 25 Parameters",
      411,
      kInterleave25Choices,
      kInterleave25Boxes,
@@ -161,7 +158,6 @@ constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
      {421, 422, 423, 424},
      kInterleave25Labels},
     {kMatrix25,
-     "Matrix 25 Parameters",
      431,
      kMatrix25Choices,
      kMatrix25Boxes,
@@ -171,7 +167,6 @@ constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
      {441, 442, 443, 444},
      kMatrix25Labels},
     {kMsi,
-     "MSI Parameters",
      471,
      kMsiChoices,
      {},
@@ -181,28 +176,6 @@ constexpr std::array<LengthDialogLayout, 4> kLengthDialogs = {{
      {483, 484, 485, 486},
      kMsiLabels},
 }};
-
-// Labels of the dialogs that have no table of their own.
-constexpr ControlLabel kCodabarLabels[] = {{901, 452}, {151, 453}, {152, 454},
-                                           {153, 455}, {154, 456}, {155, 457}};
-constexpr ControlLabel kTelepenLabels[] = {{151, 542}, {152, 543}};
-constexpr ControlLabel kEan128Labels[] = {{101, 582}, {901, 583}, {902, 585}, {903, 584}};
-constexpr ControlLabel kWeightCodeLabels[] = {{1011, 1751}, {1022, 1752}, {1019, 1753},
-                                              {1020, 1754}, {1021, 1755}, {1029, 1756}};
-
-DialogLabels WithOkCancel(int title_id, std::span<const ControlLabel> labels) {
-  DialogLabels result{title_id, {labels.begin(), labels.end()}};
-  result.controls.push_back({kOkButton, kOkLabelId});
-  result.controls.push_back({kCancelButton, kCancelLabelId});
-  return result;
-}
-
-DialogLabels CodeIdLabels() {
-  std::vector<ControlLabel> labels = {{101, 1662}};
-  for (int i = 0; i < 15; ++i) labels.push_back({901 + i, 1663 + i});
-  for (int i = 0; i < 6; ++i) labels.push_back({201 + i, 1678 + i});
-  return WithOkCancel(1661, labels);
-}
 
 }  // namespace
 
@@ -232,31 +205,6 @@ const LengthDialogLayout* FindLengthDialog(BarcodeDialog dialog) {
     if (layout.dialog == dialog) return &layout;
   }
   return nullptr;
-}
-
-DialogLabels LabelsOf(BarcodeDialog dialog) {
-  if (const CheckBoxDialogLayout* layout = FindCheckBoxDialog(dialog)) {
-    std::vector<ControlLabel> labels;
-    for (const OptionBox& box : layout->boxes) labels.push_back({box.control, box.language_id});
-    return WithOkCancel(layout->title_id, labels);
-  }
-  if (const LengthDialogLayout* layout = FindLengthDialog(dialog)) {
-    return WithOkCancel(layout->title_id, layout->labels);
-  }
-  switch (dialog) {
-    case kCodabar:
-      return WithOkCancel(451, kCodabarLabels);
-    case kTelepen:
-      return WithOkCancel(541, kTelepenLabels);
-    case kEan128:
-      return WithOkCancel(581, kEan128Labels);
-    case kCodeId:
-      return CodeIdLabels();
-    case kWeightCode:
-      return WithOkCancel(1750, kWeightCodeLabels);
-    default:
-      return {};
-  }
 }
 
 }  // namespace q700::editor

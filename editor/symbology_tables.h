@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "editor/dialog_controls.h"
 #include "model/barcode_block.h"
+#include "texts/label_table.h"
 
 namespace q700::editor {
 
@@ -51,17 +51,15 @@ const BarcodeDialogInfo& InfoOf(BarcodeDialog dialog);
 // The dialog a button of the Barcode page opens; nothing for other controls.
 std::optional<BarcodeDialog> DialogOfButton(int button);
 
-// A check box bound to one bit of the barcode settings block.
+// A check box bound to one bit of the barcode settings block, and the language id of its label.
 struct OptionBox {
   int control;
-  const char* text;  // built-in text
   int language_id;
   BitField bit;
 };
 
 struct CheckBoxDialogLayout {
   BarcodeDialog dialog;
-  const char* title;
   int title_id;
   std::span<const OptionBox> boxes;  // controls 101, 102, .. in order
 };
@@ -75,7 +73,6 @@ struct RadioGroup {
 
 struct LengthDialogLayout {
   BarcodeDialog dialog;
-  const char* title;
   int title_id;
   std::span<const RadioGroup> choices;  // start/stop, or MSI's verification and transmission
   std::span<const OptionBox> boxes;     // verify and transmit checksum; none for MSI
@@ -85,7 +82,7 @@ struct LengthDialogLayout {
   // Language ids of the length labels: "Max Length :", "Min Length :", "Fixed Length 1:",
   // "Fixed Length 2:".
   std::array<int, 4> length_label_ids;
-  std::span<const ControlLabel> labels;  // the other labelled controls
+  std::span<const LabelRow> labels;  // the other labelled controls but the boxes
 };
 
 inline constexpr int kFirstValueField = 301;
@@ -98,9 +95,5 @@ std::span<const LengthDialogLayout> LengthDialogLayouts();
 // The table entry of a dialog; nullptr for a dialog of another kind.
 const CheckBoxDialogLayout* FindCheckBoxDialog(BarcodeDialog dialog);
 const LengthDialogLayout* FindLengthDialog(BarcodeDialog dialog);
-
-// The title and the controls a dialog relabels when a language is active, OK and Cancel
-// included. The length labels, which follow the qualification, come with the dialog's view.
-DialogLabels LabelsOf(BarcodeDialog dialog);
 
 }  // namespace q700::editor

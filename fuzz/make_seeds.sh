@@ -77,6 +77,28 @@ printf 'a\r\n\r\nlast without end' >"$p/open-end.txt"
 "$tool" show "$out/project_file/changed.TPX" >"$work/fields.txt"
 head -c 3000 "$work/fields.txt" >"$p/listing.txt"
 
+# Lookup data: a 12-byte definition (see lookup_data_fuzz.cpp) and then spreadsheet text or a
+# lookup file. The article list tab-delimited (13, 20 and 7 characters) from a comma-separated
+# export with a header, a byte-order mark, quotes and a line break inside them; the same as a
+# lookup file with its faults; suppliers in fixed columns (5 and 20) from semicolons in the
+# Cyrillic code page; a lookup file with line feeds alone; UTF-16 text.
+p=$out/lookup_data
+mkdir -p "$p"
+articles='\x03\x02\x00\x09\x02\x0d\x14\x07\x00\x00\x00\x00'
+{ printf "$articles"; printf '\xef\xbb\xbfEAN,Description,Price\r\n'
+  printf '4006381333931,"Ball pen, blue",1.20\r\n4007817327098,"Pencil ""HB""",0.65\r\n'
+  printf '4001868011172,"Eraser\nwhite",0.90\r\n,no key,1\r\n4012700937006,Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9e long,2.40\r\n'
+  printf '4006381333931,twice,1\r\n\r\n4250307203129,Stapler\n'; } >"$p/articles-csv.bin"
+{ printf "$articles"; printf '4006381333931\tBall pen, blue\t1.20\r\n4006381333931\tPen\r\n'
+  printf '\tno key\t1\r\n4007817327098\tCaf\xc3\xa9\t12345678\r\n\r\n4001868011172\tEraser\x81\t0.90'; } \
+  >"$p/articles-lookup.bin"
+{ printf '\x1a\x01\x00\x01\x00\x05\x14\x00\x00\x00\x00\x00'
+  printf 'No;Name\n10001;\xd0\x96\xd1\x83\xd0\xba\n10002;"Bolts; nuts ""and"" washers, wholesale"\n;x\n10001;again\n'; } \
+  >"$p/suppliers-1251.bin"
+{ printf '\x01\x01\x00\x3b\x01\x04\x0a\x00\x00\x00\x00\x00'; printf '4001;Apples\n4002;Pears\n4003;Plums'; } \
+  >"$p/line-feeds.bin"
+{ printf '\x03\x00\x00\x09\x00\x05\x00\x00\x00\x00\x00\x00'; printf '\xff\xfeA\x00\r\x00\n\x00'; } >"$p/utf16.bin"
+
 # Field assignments: lines of the tool's listing of a changed design, a few at a time, and some
 # that are refused.
 p=$out/field_assign
@@ -101,6 +123,50 @@ printf '{"menu.1.caption": "Stock", "menu.1.bytes.250": "FF00", "lookup.1.no_mat
   >"$p/part.json"
 printf '{"version_tag": "Q700RU003", "form.1.line.1.type": 19}\n' >"$p/refused.json"
 printf '[1, 2]\n' >"$p/not-an-object.json"
+
+# Received records and the design that splits them: 23 bytes choose the delimiters and two
+# forms (see record_split_fuzz.cpp), the rest is the received-data file.
+p=$out/record_split
+mkdir -p "$p"
+# One comma; form 1: text, integer of five digits filled with zeros, the default stamp below.
+{ printf '\001\000\000\356\017\001\000\002\057\000\000\000\000'; printf '\000%.0s' $(seq 10)
+  printf '4001,00012,2026/03/05,09:07:30\r\n55,00000,2026/03/05,09:07:30\r\nx,1\r\n\r\nlast'
+} >"$p/stock.bin"
+# No delimiter; form 1: stamp on top without separators, letters of three with a prefix, a
+# boolean; form 2 (large font): a right-aligned integer of four with a suffix.
+{ printf '\000\000\000\151\003\004\131\006\000\000\000\000\000'
+  printf '\000\100\002\243\000\000\000\000\000\000'
+  printf '202603050907<0AB 1\r\n202603050907<0XYZY\r\n  12,>\r\n0012,>\n'
+} >"$p/fixed.bin"
+# Two delimiters, a separator that is also a delimiter, extension and fixed data lines.
+{ printf '\002\000\001\342\217\001\000\011\000\010\000\001\000'
+  printf '\346\017\002\001\005\200\007\000\000\000'
+  printf 'ABCDEFGHIJKLMNOPQRSTUV,;F,1\r\n26,03,05,;09:07:30,;12,;x.5,>\r\n'
+} >"$p/mixed.bin"
+
+# Files that a batch of received records is appended to: the first byte chooses CSV (0) or JSON
+# Lines (1).
+p=$out/record_table_append
+mkdir -p "$p"
+header='received_at,port,batch,Item,Qty,Date,Time,unsplit'
+printf '0%s\r\n2026-03-05T09:07:30+01:00,/dev/pts/3,1,4001,12,2026/03/05,09:07:30,\r\n' "$header" \
+  >"$p/one-batch.csv"
+printf '0%s\r\nx,"COM,3",2,,,,,"a ""b""\r\nc"\r\nx,COM3,9,A,1,,,' "$header" >"$p/quoted-open-end.csv"
+printf '0\357\273\277Item,Qty\r\n' >"$p/other-columns.csv"
+printf '0' >"$p/empty.csv"
+printf '1{"received_at":"2026-03-05T09:07:30+01:00","port":"COM3","batch":1,"Item":"4001"}\n{"batch":2,"unsplit":"x"}\n' \
+  >"$p/two-batches.jsonl"
+printf '1{"batch":3}\r\n\r\n[1]\n' >"$p/not-an-object.jsonl"
+
+# The program's command line (UTF-16, as Windows gives it): a quoted path with blanks, a plain
+# one, one with blanks and no quotes, blanks only.
+p=$out/command_line
+mkdir -p "$p"
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE; }
+utf16 '"C:\My Designs\STOCK.TPX"' >"$p/quoted.bin"
+utf16 'C:\Samples\DELIVERY.TPX' >"$p/plain.bin"
+utf16 '  C:\My Designs\Склад.TPX  ' >"$p/unquoted-blanks.bin"
+utf16 '   ' >"$p/blanks.bin"
 
 # What the virtual terminal sends, caught between it and the tool on a socat pair. Without socat
 # a clean exchange of each kind, written by hand, stands in.

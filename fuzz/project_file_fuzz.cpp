@@ -13,15 +13,6 @@
 
 namespace {
 
-class CountingSink : public q700::MessageSink {
- public:
-  q700::Answer Show(const q700::Message&) override {
-    ++shown;
-    return q700::Answer::kOk;
-  }
-  int shown = 0;
-};
-
 struct Texts {
   Texts() { q700::RefillTerminalTexts(loader, defaults); }
   q700::TextLoader loader;
@@ -35,20 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   q700::Design design;
   q700::ResetDesign(design, texts.defaults);
   const q700::Design before = design;
-  CountingSink sink;
-  if (!q700::ReadProjectBytes({data, size}, design, texts.loader, sink)) {
+  const q700::ProjectReadResult read = q700::ReadProjectBytes({data, size}, design, texts.loader);
+  if (!read) {
     // A refused file changes nothing and says so once.
-    if (!(design == before) || sink.shown != 1) std::abort();
+    if (!(design == before) || read.messages.size() != 1) std::abort();
     return 0;
   }
-  if (sink.shown > 1) std::abort();
+  if (read.messages.size() > 1) std::abort();
 
   const q700::ProjectFileBytes saved = q700::ProjectFileContents(design);
   q700::Design reloaded;
   q700::ResetDesign(reloaded, texts.defaults);
-  CountingSink quiet;
-  if (!q700::ReadProjectBytes(saved, reloaded, texts.loader, quiet)) std::abort();
-  if (!(reloaded == design) || quiet.shown != 0) std::abort();
+  const q700::ProjectReadResult again = q700::ReadProjectBytes(saved, reloaded, texts.loader);
+  if (!again || !(reloaded == design) || !again.messages.empty()) std::abort();
 
   q700::PrepareDownload(design);
   const q700::DownloadImage image = q700::BuildImage(design);

@@ -44,7 +44,8 @@ uint8_t NoCr(unsigned byte) { return byte == 13 ? 14 : static_cast<uint8_t>(byte
 struct Expected {
   std::vector<std::string> writes;  // what the program must write, in order
   std::string file;                 // the records kept, each with CR LF
-  int count = 0;                    // the result
+  int count = 0;                    // records stored
+  bool timed_out = false;           // the records stopped coming: nothing is kept
   std::vector<int> texts;           // the failure messages, in order
 };
 
@@ -80,7 +81,7 @@ Expected Model(std::string_view input) {
     if (m.empty() || m.back() != '\r') {
       if (time_outs == 10) {
         e.texts = {q700::kTextTimeOut};
-        e.count = -1;
+        e.timed_out = true;
         e.file.clear();
         return e;
       }
@@ -137,13 +138,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   });
   terminal.ui.files = {path};
 
-  const int count = q700::ReceiveData(terminal.link, terminal.ui, texts, false);
+  const q700::ReceiveResult result =
+      q700::ReceiveData(terminal.link, terminal.ui, texts, q700::LinkRoute::kDirect);
+  q700::ShowMessages(terminal.ui, result);
+  const int count = result.count;
   const Expected e = Model(input);
 
   Q700_FUZZ_CHECK(count == e.count);
+  Q700_FUZZ_CHECK((result.status == q700::ReceiveStatus::kTimedOut) == e.timed_out);
   Q700_FUZZ_CHECK(terminal.Writes() == e.writes);
   std::vector<int> shown = terminal.ui.TextIds();
-  if (count > 0) {
+  if (count > 0 && !e.timed_out) {
     // The closing question, which names the count.
     Q700_FUZZ_CHECK(shown.size() == 1 && shown[0] == 0);
     Q700_FUZZ_CHECK(terminal.ui.messages[0].detail.find(std::to_string(count) + " records") !=

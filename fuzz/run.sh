@@ -21,7 +21,7 @@ mkdir -p "$corpus" "$artifacts"
 # 17,000 bytes, a project file's 18,954), so the cuts are crossed too; a design in JSON is larger.
 case $target in
   language_files | project_file | prompt_import) max_len=20000 ;;
-  lookup_send) max_len=8192 ;;
+  lookup_send | lookup_data) max_len=8192 ;;
   design_json) max_len=200000 ;;  # a whole design's listing is about 125,000 bytes
   *) max_len=4096 ;;
 esac

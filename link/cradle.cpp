@@ -24,7 +24,7 @@ bool ProbeCradle(Link& link, uint32_t baud, uint32_t* pause_ms) {
   ControlMode(link.line);
   port.ApplySettings(link.line);
   link.clock.Pause(*pause_ms);
-  LinkPurge(link, true, true);
+  LinkPurge(link, Queues::kBoth);
   link.clock.Pause(*pause_ms);
   Send(link, kCradleProbe);
   link.clock.Pause(*pause_ms);

@@ -56,7 +56,8 @@ Block FrameBlock(const DownloadImage& image, int number) {
   return block;
 }
 
-bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, bool ir_cradle, DownloadMode mode) {
+bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, LinkRoute route,
+                        DownloadMode mode) {
   std::optional<LookupFile> lookup;
   bool done = false;
   for (;;) {
@@ -66,17 +67,18 @@ bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, bool ir_cradle, 
       lookup.emplace();
       if (!OpenLookupFile(*path, ui, &*lookup)) return false;
     }
-    if (!OpenLinkPort(link, Connection::kDownload, ir_cradle)) {
+    if (const PortOpenResult opened = OpenLinkPort(link, Connection::kDownload, route); !opened) {
+      ShowMessages(ui, opened);
       CloseLookup(lookup);
       return false;
     }
     done = RunDownloadExchange(link, ui, design, mode, lookup ? &*lookup : nullptr);
     if (done || !AskRetry(ui)) break;
-    CloseLinkPort(link, false);
+    CloseLinkPort(link, UnreadInput::kKeep);
     CloseLookup(lookup);
   }
   CloseLookup(lookup);
-  CloseLinkPort(link, true);
+  CloseLinkPort(link, UnreadInput::kDiscard);
   return done;
 }
 

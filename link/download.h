@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/bytes.h"
+#include "link/link_settings.h"
 #include "link/link_ui.h"
 #include "model/design.h"
 #include "model/download_image.h"
@@ -30,12 +31,12 @@ using Block = std::array<uint8_t, kBlockSize>;
 // Block `number` of the image: its 100 bytes, the sum's high and low byte, the block number.
 Block FrameBlock(const DownloadImage& image, int number);
 
-// The download command. The front end passes the IR flag of the Download via preference (the
-// link's message sink is normally `ui` itself). In lookup-file mode the user chooses the file
-// first, and again on every retry. A failed exchange asks whether to retry; Yes closes the port
-// and starts again from the file choice and the opening of the port. True when the terminal took
-// everything.
-bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, bool ir_cradle, DownloadMode mode);
+// The download command. The front end passes the route of the Download via preference. In
+// lookup-file mode the user chooses the file first, and again on every retry. A port that does
+// not open is reported and ends the command; a failed exchange asks whether to retry, and Yes
+// closes the port and starts again from the file choice and the opening of the port. True when
+// the terminal took everything.
+bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, LinkRoute route, DownloadMode mode);
 
 // One exchange on the open port: handshake, progress window, the image or the lookup file,
 // "Downloaded completely!". `lookup` is the open lookup file in lookup-file mode.

@@ -3,18 +3,26 @@
 
 #include <algorithm>
 
+#include "base/system_error.h"
 #include "link/cradle.h"
 #include "texts/text_ids.h"
 
 namespace q700 {
 namespace {
 
-void Tell(Link& link, int text_id, Icon icon) {
-  Message message;
-  message.caption_id = kCaptionError;
-  message.text_id = text_id;
-  message.icon = icon;
-  link.messages.Show(message);
+// A failed opening: the port closed, the message of the connection kind (if it has one) and the
+// port with what the system said.
+PortOpenResult Failed(Link& link, PortOpen status, int text_id, Icon icon, std::string reason) {
+  CloseLinkPort(link, UnreadInput::kKeep);
+  PortOpenResult result{status, {}, std::move(reason)};
+  if (text_id != 0) {
+    Message message;
+    message.caption_id = kCaptionError;
+    message.text_id = text_id;
+    message.icon = icon;
+    result.messages.push_back(message);
+  }
+  return result;
 }
 
 // The port of this connection: the override of the run, or the entry at the port index.
@@ -41,15 +49,23 @@ uint32_t BaudRateOfIndex(int index) {
   return (index >= 0 && index < kBaudRateCount) ? kBaudRates[index] : 0;
 }
 
-bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle) {
+PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route) {
   const bool download = kind == Connection::kDownload;
   link.port.reset();
   link.read_ahead_begin = link.read_ahead_end = 0;
   const std::string device = ConnectionDevice(link);
+  ClearSystemError();
   if (!device.empty()) link.port = link.ports.Open(device);
   if (link.port == nullptr) {
-    Tell(link, kTextCannotOpenPort, download ? Icon::kWarning : Icon::kNone);
-    return false;
+    std::string reason =
+        device.empty()
+            ? "no port at position " + std::to_string(link.settings.port_index) + " of the list"
+            : "cannot open " + device;
+    if (const std::string system = SystemErrorText(); !device.empty() && !system.empty()) {
+      reason += ": " + system;
+    }
+    return Failed(link, PortOpen::kCannotOpen, kTextCannotOpenPort,
+                  download ? Icon::kWarning : Icon::kNone, std::move(reason));
   }
   link.port->SetQueueSizes(kReceiveQueueBytes,
                            download ? kDownloadSendQueueBytes : kReceiveSendQueueBytes);
@@ -62,11 +78,11 @@ bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle) {
   link.line.stop_bits = StopBits::kOne;
 
   const uint8_t via = download ? link.settings.download_via : link.settings.receive_via;
-  if (ir_cradle) {
+  if (route == LinkRoute::kIrCradle) {
     if (!ConfigureCradle(link)) {
-      Tell(link, download ? kTextFailedToConfigureIr : kTextCannotConfigureIr, Icon::kWarning);
-      CloseLinkPort(link, false);
-      return false;
+      return Failed(link, PortOpen::kCradleFailed,
+                    download ? kTextFailedToConfigureIr : kTextCannotConfigureIr, Icon::kWarning,
+                    "no IR cradle answered on " + device);
     }
   } else if (via == kViaSerialSpp) {
     link.line.rts = RtsControl::kEnable;
@@ -74,15 +90,17 @@ bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle) {
   }
   // IrDA keeps the RTS and DTR control the record holds.
 
+  ClearSystemError();
   if (!link.port->ApplySettings(link.line)) {
-    if (download) Tell(link, kTextCommStateError, Icon::kWarning);
-    CloseLinkPort(link, false);
-    return false;
+    std::string reason = device + " refused the line settings";
+    if (const std::string system = SystemErrorText(); !system.empty()) reason += ": " + system;
+    return Failed(link, PortOpen::kSettingsRefused, download ? kTextCommStateError : 0,
+                  Icon::kWarning, std::move(reason));
   }
   // Set for both kinds here, so a download's first transfers already have them; the download
   // exchange setting them again changes nothing.
   link.port->SetTimeouts(kLinkTimeouts);
-  return true;
+  return {PortOpen::kOpen, {}, {}};
 }
 
 bool LinkWrite(Link& link, ConstBytes data) {
@@ -146,15 +164,15 @@ void SendCommand(Link& link, std::string_view text) {
   SendCommand(link, ConstBytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-void LinkPurge(Link& link, bool receive, bool send) {
-  if (receive) link.read_ahead_begin = link.read_ahead_end = 0;
-  if (link.port != nullptr) link.port->Purge(receive, send);
+void LinkPurge(Link& link, Queues queues) {
+  if (HasReceive(queues)) link.read_ahead_begin = link.read_ahead_end = 0;
+  if (link.port != nullptr) link.port->Purge(queues);
 }
 
-void CloseLinkPort(Link& link, bool purge_receive) {
+void CloseLinkPort(Link& link, UnreadInput unread) {
   link.read_ahead_begin = link.read_ahead_end = 0;
   if (link.port == nullptr) return;
-  if (purge_receive) link.port->Purge(true, false);
+  if (unread == UnreadInput::kDiscard) link.port->Purge(Queues::kReceive);
   link.port.reset();
 }
 

@@ -13,7 +13,7 @@
 
 #include "base/bytes.h"
 #include "base/clock.h"
-#include "base/message.h"
+#include "base/result.h"
 #include "link/link_settings.h"
 #include "link/port.h"
 #include "link/port_list.h"
@@ -43,13 +43,11 @@ enum class Connection { kDownload, kReceive };
 // What the link works with and the state it keeps from start to exit. One instance for the
 // program; tests make their own with a fake clock and in-memory ports.
 struct Link {
-  Link(PortSystem& port_system, Clock& link_clock, MessageSink& message_sink,
-       LinkSettings& link_settings)
-      : ports(port_system), clock(link_clock), messages(message_sink), settings(link_settings) {}
+  Link(PortSystem& port_system, Clock& link_clock, LinkSettings& link_settings)
+      : ports(port_system), clock(link_clock), settings(link_settings) {}
 
   PortSystem& ports;
   Clock& clock;
-  MessageSink& messages;
   LinkSettings& settings;  // read at each connection start; the port index may be resolved
 
   // The port of the current connection; null between exchanges.
@@ -77,12 +75,23 @@ struct Link {
   std::string_view ReplyText() const;
 };
 
+// What opening the port of a connection came to.
+enum class PortOpen {
+  kOpen,
+  kCannotOpen,       // no port at the port index, or the system refused it
+  kCradleFailed,     // the IR cradle answered at no speed
+  kSettingsRefused,  // the port took the port but not the line settings
+};
+constexpr bool Succeeded(PortOpen open) { return open == PortOpen::kOpen; }
+using PortOpenResult = Result<PortOpen>;
+
 // Resolves the port of the connection (the override, or the port index of the preferences after
 // resolving a -1 from the preferred port number), opens it, sets queues, speed, 8N1 and the line
 // control of the connection type (running the cradle set-up for the IR cradle), applies them and
-// sets the time-outs. On failure the user is told through the message sink (with the texts and
-// icons of the connection kind), the port is closed and the result is false.
-bool OpenLinkPort(Link& link, Connection kind, bool ir_cradle);
+// sets the time-outs. On failure the port is closed and the result carries the message of the
+// connection kind (a receive connection has none for refused settings) and the port's name with
+// the system's reason.
+PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route);
 
 // Sends the bytes within the transfer limit.
 bool LinkWrite(Link& link, ConstBytes data);
@@ -101,11 +110,15 @@ void ReadReply(Link& link);
 void SendCommand(Link& link, ConstBytes data);
 void SendCommand(Link& link, std::string_view text);
 
-// Discards what waits in the receive and/or send queue (and what was read ahead of the exchange).
-void LinkPurge(Link& link, bool receive, bool send);
+// Discards what waits in the queues (and, with the receive queue, what was read ahead of the
+// exchange).
+void LinkPurge(Link& link, Queues queues);
+
+// What closing the port does with what the terminal sent and nobody read.
+enum class UnreadInput { kKeep, kDiscard };
 
 // Closes the port of the connection, discarding the receive queue first when asked.
-void CloseLinkPort(Link& link, bool purge_receive);
+void CloseLinkPort(Link& link, UnreadInput unread);
 
 // The speed of a baud rate index; 0 for an index past the table.
 uint32_t BaudRateOfIndex(int index);

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "texts/text_ids.h"
 
 namespace q700 {
 
@@ -11,12 +14,24 @@ namespace q700 {
 inline constexpr uint8_t kViaCradleIr = 0;
 inline constexpr uint8_t kViaIrda = 1;
 inline constexpr uint8_t kViaSerialSpp = 2;
-inline constexpr int kViaTextIds[3] = {1491, 1492, 1529};
+inline constexpr int kViaTextIds[3] = {kItemPorts, kItemIrda, kItemSerialSpp};
 
 // Baud rate index 0 to 4 and the speeds they stand for.
 inline constexpr int kBaudRateCount = 5;
 inline constexpr uint32_t kBaudRates[kBaudRateCount] = {115200, 57600, 38400, 19200, 9600};
-inline constexpr int kBaudTextIds[kBaudRateCount] = {1501, 1502, 1503, 1504, 1505};
+inline constexpr int kBaudTextIds[kBaudRateCount] = {
+    kItemBaudRates, kItemBaudRates + 1, kItemBaudRates + 2, kItemBaudRates + 3, kItemBaudRates + 4};
+
+// How the line reaches the terminal: through the IR cradle, whose transceiver is set up before
+// every exchange, or directly (IrDA, Serial-SPP).
+enum class LinkRoute { kIrCradle, kDirect };
+
+// The route of a connection type; nothing for a value past the three types, which runs no
+// exchange.
+constexpr std::optional<LinkRoute> RouteOfVia(uint8_t via) {
+  if (via > kViaSerialSpp) return std::nullopt;
+  return via == kViaCradleIr ? LinkRoute::kIrCradle : LinkRoute::kDirect;
+}
 
 struct LinkSettings {
   uint8_t download_via = kViaCradleIr;

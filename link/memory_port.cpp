@@ -109,11 +109,11 @@ class MemoryPortPair::End final : public SerialPort {
     return {count > 0 ? IoStatus::kDone : IoStatus::kTimedOut, count};
   }
 
-  bool Purge(bool receive, bool send) override {
+  bool Purge(Queues queues) override {
     PortEvent& event = state_->Log(side_, PortEvent::Kind::kPurge);
-    event.purge_receive = receive;
-    event.purge_send = send;
-    if (receive) Me().receive.clear();
+    event.purge_receive = HasReceive(queues);
+    event.purge_send = HasSend(queues);
+    if (event.purge_receive) Me().receive.clear();
     return true;
   }
 

@@ -47,6 +47,11 @@ struct PortTimeouts {
   bool operator==(const PortTimeouts&) const = default;
 };
 
+// The driver queues a purge empties.
+enum class Queues { kReceive, kSend, kBoth };
+inline bool HasReceive(Queues queues) { return queues != Queues::kSend; }
+inline bool HasSend(Queues queues) { return queues != Queues::kReceive; }
+
 enum class IoStatus {
   kDone,      // the transfer finished (a read: at least one byte arrived)
   kTimedOut,  // the wait ended first; a read moved no byte, a write maybe part of them
@@ -83,7 +88,7 @@ class SerialPort {
   virtual IoResult Read(Bytes buffer, uint32_t timeout_ms) = 0;
 
   // Discards what waits in the receive and/or send queue.
-  virtual bool Purge(bool receive, bool send) = 0;
+  virtual bool Purge(Queues queues) = 0;
 };
 
 }  // namespace q700

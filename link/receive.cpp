@@ -4,9 +4,11 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "link/link.h"
 #include "link/link_texts.h"
@@ -25,22 +27,29 @@ void Send(Link& link, std::string_view text) {
   LinkWrite(link, ConstBytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-void Tell(LinkUi& ui, int caption_id, int text_id, std::string detail = {}) {
+Message Plain(int caption_id, int text_id, std::string detail = {}) {
   Message message;
   message.caption_id = caption_id;
   message.text_id = text_id;
   message.detail = std::move(detail);
-  ui.Show(message);
+  return message;
 }
 
-void SetStatus(ReceiveStatus* status, ReceiveStatus value) {
-  if (status != nullptr) *status = value;
+ReceiveResult Ended(ReceiveStatus status, int count, std::vector<Message> messages = {},
+                    std::string reason = {}) {
+  ReceiveResult result;
+  result.status = status;
+  result.count = count;
+  result.messages = std::move(messages);
+  result.reason = std::move(reason);
+  return result;
 }
 
 uint8_t AvoidCr(unsigned byte) { return byte == kCr ? 14 : static_cast<uint8_t>(byte); }
 
-// The request phase: true once the terminal answered exactly "ACK\r".
-bool Request(Link& link, LinkUi& ui) {
+// The request phase: nothing once the terminal answered exactly "ACK\r", else the failure's
+// message.
+std::optional<Message> Request(Link& link) {
   int failed = 0;
   for (;;) {
     Send(link, kRequest);
@@ -56,32 +65,33 @@ bool Request(Link& link, LinkUi& ui) {
         ended = byte == kCr;
       }
       if (!ended && (!read || link.clock.NowMs() >= deadline)) {
-        if (failed >= kRequestTimeOutsWaitedOut) {
-          Tell(ui, kCaptionError, kTextTimeOut);
-          return false;
-        }
+        if (failed >= kRequestTimeOutsWaitedOut) return Plain(kCaptionError, kTextTimeOut);
         break;
       }
     }
-    if (answer == kAccept) return true;
-    if (++failed >= kRequestFailures) {
-      Tell(ui, kCaptionError, kTextFailedToConnect);
-      return false;
-    }
+    if (answer == kAccept) return std::nullopt;
+    if (++failed >= kRequestFailures) return Plain(kCaptionError, kTextFailedToConnect);
   }
 }
 
-// Writes a record's data and a line end; false when the file refused it.
-bool WriteRecord(std::FILE* out, const uint8_t* data, size_t size, std::string* error) {
-  static constexpr uint8_t kLineEnd[2] = {13, 10};
-  errno = 0;
-  if ((size > 0 && std::fwrite(data, 1, size, out) != size) ||
-      std::fwrite(kLineEnd, 1, 2, out) != 2 || std::fflush(out) != 0) {
-    *error = errno != 0 ? std::generic_category().message(errno) : "write failed";
-    return false;
+// Each record's data and a line end into a file, flushed; false when the file refused it.
+class FileRecords final : public RecordSink {
+ public:
+  explicit FileRecords(std::FILE* out) : out_(out) {}
+  bool Store(std::string_view data, std::string* error) override {
+    static constexpr char kLineEnd[2] = {13, 10};
+    errno = 0;
+    if ((!data.empty() && std::fwrite(data.data(), 1, data.size(), out_) != data.size()) ||
+        std::fwrite(kLineEnd, 1, 2, out_) != 2 || std::fflush(out_) != 0) {
+      *error = errno != 0 ? std::generic_category().message(errno) : "write failed";
+      return false;
+    }
+    return true;
   }
-  return true;
-}
+
+ private:
+  std::FILE* out_;
+};
 
 }  // namespace
 
@@ -106,10 +116,14 @@ Message ReceiveDoneMessage(int count, const TextLoader& texts) {
   return message;
 }
 
-int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status) {
-  if (!Request(link, ui)) {
-    SetStatus(status, ReceiveStatus::kNoContact);
-    return 0;
+ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out) {
+  FileRecords records(out);
+  return ReceiveRecords(link, ui, records);
+}
+
+ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out) {
+  if (const std::optional<Message> refused = Request(link)) {
+    return Ended(ReceiveStatus::kNoContact, 0, {*refused});
   }
   int expected = 0;
   int count = 0;
@@ -139,17 +153,14 @@ int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status
         continue;
       }
       ShowReceiveCount(ui, 2, count);
-      Tell(ui, kCaptionError, kTextTimeOut);
-      SetStatus(status, ReceiveStatus::kTimedOut);
-      return -1;
+      return Ended(ReceiveStatus::kTimedOut, count, {Plain(kCaptionError, kTextTimeOut)});
     }
     time_outs = 0;
     record[stored] = 0;
     const std::string_view text(reinterpret_cast<const char*>(record.data()), stored);
     if (text == kEndMark) {
       ShowReceiveCount(ui, 2, count);
-      SetStatus(status, count > 0 ? ReceiveStatus::kDone : ReceiveStatus::kNothing);
-      return count;
+      return Ended(count > 0 ? ReceiveStatus::kDone : ReceiveStatus::kNothing, count);
     }
     // Too short to hold a sum, or cut at the buffer's end: the terminal must send it again.
     if (stored < kRecordMin || seen > kRecordMax) {
@@ -168,13 +179,13 @@ int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status
       Send(link, kRefuse);
       continue;
     }
-    // Written before it is acknowledged: a record the file did not take stays on the terminal.
+    // Kept before it is acknowledged: a record that was not kept stays on the terminal.
     std::string error;
-    if (!WriteRecord(out, record.data() + 1, stored - 4, &error)) {
+    if (!out.Store(std::string_view(reinterpret_cast<const char*>(record.data()) + 1, stored - 4),
+                   &error)) {
       ShowReceiveCount(ui, 2, count);
-      Tell(ui, kCaptionError, kTextFileCreateFailed, " (" + error + ")");
-      SetStatus(status, ReceiveStatus::kWriteFailed);
-      return -1;
+      return Ended(ReceiveStatus::kWriteFailed, count,
+                   {Plain(kCaptionError, kTextFileCreateFailed, " (" + error + ")")}, error);
     }
     ++count;
     expected = (expected + 1) % 10;
@@ -183,30 +194,29 @@ int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status
   }
 }
 
-int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle, ReceiveStatus* status) {
+ReceiveResult ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute route) {
   const std::optional<std::filesystem::path> path = ChooseOutputFile(ui);
-  if (!path) {
-    SetStatus(status, ReceiveStatus::kCancelled);
-    return 0;
-  }
+  if (!path) return Ended(ReceiveStatus::kCancelled, 0);
   std::FILE* out = nullptr;
+  errno = 0;
 #ifdef _WIN32
   out = _wfopen(path->c_str(), L"wb");
 #else
   out = std::fopen(path->c_str(), "wb");
 #endif
   if (out == nullptr) {
-    Tell(ui, kCaptionError, kTextFileCreateFailed);
-    SetStatus(status, ReceiveStatus::kFileFailed);
-    return -2;
+    const std::string system = errno != 0 ? std::generic_category().message(errno) : "refused";
+    return Ended(ReceiveStatus::kFileFailed, 0, {Plain(kCaptionError, kTextFileCreateFailed)},
+                 "cannot create " + path->string() + ": " + system);
   }
-  if (!OpenLinkPort(link, Connection::kReceive, ir_cradle)) {
+  PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
+  if (!opened) {
     std::fclose(out);
-    SetStatus(status, ReceiveStatus::kPortFailed);
-    return -3;
+    return Ended(ReceiveStatus::kPortFailed, 0, std::move(opened.messages),
+                 std::move(opened.reason));
   }
-  const int count = ReceiveRecords(link, ui, out, status);
-  CloseLinkPort(link, false);
+  ReceiveResult result = ReceiveRecords(link, ui, out);
+  CloseLinkPort(link, UnreadInput::kKeep);
   std::fclose(out);
 
   // Only a file this command created is deleted, never a device it was pointed at.
@@ -214,15 +224,23 @@ int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle, Recei
     std::error_code ec;
     if (std::filesystem::is_regular_file(*path, ec)) std::filesystem::remove(*path, ec);
   };
-  if (count > 0) {
-    if (ui.Show(ReceiveDoneMessage(count, texts)) == Answer::kYes) ui.ViewReceivedFile(*path);
-  } else if (count == 0) {
-    Tell(ui, kCaptionUploadData, kTextNoDataReceived);
-    remove();
-  } else {
-    remove();
+  switch (result.status) {
+    case ReceiveStatus::kDone:
+      if (ui.Show(ReceiveDoneMessage(result.count, texts)) == Answer::kYes) {
+        ui.ViewReceivedFile(*path);
+      }
+      break;
+    case ReceiveStatus::kNothing:
+    case ReceiveStatus::kNoContact:
+      // After a failed request too: the terminal gave nothing.
+      result.messages.push_back(Plain(kCaptionUploadData, kTextNoDataReceived));
+      remove();
+      break;
+    default:
+      remove();
+      break;
   }
-  return count;
+  return result;
 }
 
 }  // namespace q700

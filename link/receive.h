@@ -6,8 +6,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "base/message.h"
+#include "base/result.h"
+#include "link/link_settings.h"
 #include "link/link_ui.h"
 
 namespace q700 {
@@ -24,7 +28,7 @@ inline constexpr size_t kRecordMax = 255;
 // Sequence number, the two sum bytes and the carriage return.
 inline constexpr size_t kRecordMin = 4;
 
-// How a receive command ended, for front ends that tell more than the result code.
+// How a receive ended.
 enum class ReceiveStatus {
   kCancelled,    // no file chosen
   kFileFailed,   // the output file could not be created
@@ -35,21 +39,39 @@ enum class ReceiveStatus {
   kWriteFailed,  // a record could not be written to the file
   kDone,         // records received
 };
+// The terminal finished, with records or without.
+constexpr bool Succeeded(ReceiveStatus status) {
+  return status == ReceiveStatus::kDone || status == ReceiveStatus::kNothing;
+}
 
-// The command. Returns the record count; 0 when the choice was cancelled or nothing was
-// received; -1 after a time-out among the records (or a failed write; the file is then deleted);
-// -2 when the file could not be created; -3 when the port did not open. `texts` supplies the
-// language's version of the closing question.
-int ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, bool ir_cradle,
-                ReceiveStatus* status = nullptr);
+struct [[nodiscard]] ReceiveResult : Result<ReceiveStatus> {
+  int count = 0;  // records written to the file
+};
+
+// The command. The result's messages are the closing ones ("No data received!", after a failed
+// request that request's failure first) and every failure's; the question that offers the
+// received data is asked through `ui` itself, since its answer opens the file. The file is
+// deleted when nothing was received or the records stopped coming, and stays, empty, when the
+// port did not open. `texts` supplies the language's version of the closing question.
+ReceiveResult ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute route);
 
 // The Save dialog for the received data.
 std::optional<std::filesystem::path> ChooseOutputFile(LinkUi& ui);
 
+// Where the exchange puts each good record (its data bytes) before it acknowledges it.
+class RecordSink {
+ public:
+  virtual ~RecordSink() = default;
+  // False, with the reason, when the record could not be kept: the exchange then ends.
+  virtual bool Store(std::string_view data, std::string* error) = 0;
+};
+
 // The exchange on the open port: "READ\r" until the terminal answers "ACK\r", then the records
-// until "OVER\r". Each good record is written to `out` (and flushed) before it is acknowledged.
-// Gives the count, 0 (nothing received or no contact) or -1 (time-out or failed write).
-int ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out, ReceiveStatus* status = nullptr);
+// until "OVER\r". Each good record goes to `out` before it is acknowledged. The result carries
+// the count and the failure's message (kNoContact, kTimedOut, kWriteFailed).
+ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out);
+// The same into a text file: each record and CR LF, flushed.
+ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out);
 
 // Passes the count display's stages to the front end: 0 before the first record, 1 with the
 // count after each stored record, 2 at the end.

@@ -10,6 +10,7 @@
 #include "model/menu_record.h"
 #include "model/settings_block.h"
 #include "texts/terminal_texts.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 namespace {
@@ -27,8 +28,33 @@ constexpr std::array<BarcodeDefault, kBarcodeBlockSize> kBarcodeDefaults = {{
 }};
 
 constexpr std::array<int, kTextSetCount> kSetDefaultIds = {
-    0,   721,  761, 981, 991, 1021, 1031, 781, 801,  841,  861,  881,  901,  921,
-    941, 1091, 741, 821, 731, 971,  751,  961, 1001, 1011, 1071, 1041, 1051,
+    0,
+    kTerminalMainMenu,
+    kTerminalUtilitiesSmall,
+    kTerminalDeleteData,
+    kTerminalConfirm,
+    kTerminalMemoryPower,
+    kTerminalLoadLookup,
+    kTerminalSettingsSmall,
+    kTerminalUploadPortSmall,
+    kTerminalDownloadPortSmall,
+    kTerminalBaudRateSmall,
+    kTerminalBacklightSmall,
+    kTerminalDataDeletionSmall,
+    kTerminalEntryOptionsSmall,
+    kTerminalViewSettingsSmall,
+    kTerminalSystemFault,
+    kTerminalUploadData,
+    kTerminalModemTransmit,
+    kTerminalSaveRecord,
+    kTerminalDeleteRecord,
+    kTerminalAutoDelete,
+    kTerminalSetPassword,
+    kTerminalConnecting,
+    kTerminalModemConnection,
+    kTerminalEntryErrorsSmall,
+    kTerminalLoadStatus,
+    kTerminalBrowseKeysSmall,
 };
 
 void ResetBarcode(Bytes barcode) {

@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "model/barcode_block.h"
+#include "model/choice_lists.h"
 #include "model/field_names.h"
 #include "model/form_record.h"
 #include "model/lookup_record.h"
@@ -42,6 +43,13 @@ std::vector<std::string> Labels(int first, int count) {
   return labels;
 }
 
+std::vector<std::string> Labels(TextList list) { return Labels(list.first, list.count); }
+
+template <size_t N>
+std::vector<std::string> Labels(const std::array<std::string_view, N>& texts) {
+  return {texts.begin(), texts.end()};
+}
+
 std::vector<std::string> Numbered(int label_id, int first, int last) {
   std::vector<std::string> labels;
   for (int n = first; n <= last; ++n)
@@ -57,10 +65,11 @@ std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> 
 
 // Target codes: "main", form 1 to 10, menu 1 to 10.
 std::vector<std::string> Targets() {
-  return Concat({{Label(1212)}, Numbered(1214, 1, 10), Numbered(1213, 1, 10)});
+  return Concat(
+      {{Label(kItemMain)}, Numbered(kItemForm, 1, kFormCount), Numbered(kItemMenu, 1, kMenuCount)});
 }
 
-std::vector<std::string> Fields8() { return Numbered(1361, 1, 8); }
+std::vector<std::string> Fields8() { return Numbered(kItemField, 1, kFormLines); }
 
 class Builder {
  public:
@@ -89,6 +98,10 @@ class Builder {
 
   // An offset of the current record within its block.
   size_t Offset(size_t offset) const { return base_ + offset; }
+
+  FieldInfo& Number(const std::string& name, size_t offset, NumberRange range) {
+    return Number(name, offset, range.min, range.max);
+  }
 
   FieldInfo& Flag(const std::string& name, size_t offset, uint8_t bit = 0) {
     return Number(name, offset, 0, 1, bit, 1);
@@ -140,7 +153,7 @@ void AddMenus(Builder& b) {
   using namespace menu_offset;
   for (int m = 0; m < kMenuCount; ++m) {
     b.Begin(DesignBlock::kMenus, m * kMenuRecordSize, "menu." + std::to_string(m + 1) + ".");
-    b.Choice("font", kFontSize, Labels(1215, 2));
+    b.Choice("font", kFontSize, Labels(kFontTexts));
     b.Flag("caption_flag", kCaptionFlag);
     b.Text("caption", kCaption, kTextSize, 16);
     b.Choice("escape", kEscapeTarget, Targets());
@@ -159,18 +172,21 @@ void AddMenus(Builder& b) {
 
 void AddFormLine(Builder& b, const std::string& p, int i) {
   using namespace form_offset;
-  b.Choice(p + "type", kDataType + i, Labels(1371, kFieldTypeCount));
+  b.Choice(p + "type", kDataType + i, Labels(kFieldTypeTexts));
   b.Text(p + "prompt", kPrompt + i * kPromptSize, kPromptSize, 16);
-  b.Choice(p + "input_source", kInputSource + i, Labels(1391, 6));
-  b.Number(p + "min_length", kMinLength + i, 0, 80);
-  b.Number(p + "max_length", kMaxLength + i, 0, 80);
+  b.Choice(p + "input_source", kInputSource + i, Labels(kInputSourceTexts));
+  b.Number(p + "min_length", kMinLength + i, kLineLengthRange);
+  b.Number(p + "max_length", kMaxLength + i, kLineLengthRange);
   b.Choice(p + "lookup_column", kLookupColumn + i,
-           Concat({{Label(1190)}, Fields8(), Numbered(1362, 1, 8), Numbered(1363, 1, 8)}));
+           Concat({{Label(kItemNoLookup)},
+                   Fields8(),
+                   Numbered(kItemMinusField, 1, kFormLines),
+                   Numbered(kItemPlusField, 1, kFormLines)}));
   b.Flag(p + "fixed_length_flag", kFixedLengthFlag + i);
-  b.Choice(p + "alignment", kAlignment + i, Labels(1411, 4));
+  b.Choice(p + "alignment", kAlignment + i, Labels(kAlignmentTexts));
   b.Number(p + "fixed_length", kFixedLength + i, 0, 255);
   b.Flag(p + "initial_value_flag", kInitialFlag + i);
-  b.Text(p + "initial_value", kInitialValue + i * kCodeSize, kCodeSize, 9);
+  b.Text(p + "initial_value", kInitialValue + i * kCodeSize, kCodeSize, kInitialValueChars);
   b.Flag(p + "prefix_flag", kPrefixFlag + i);
   b.Chars(p + "prefix", kPrefix + i * kCodeSize, kCodeSize);
   b.Flag(p + "suffix_flag", kSuffixFlag + i);
@@ -182,10 +198,10 @@ void AddFormLine(Builder& b, const std::string& p, int i) {
   b.Number(p + "partial.length", kPartialLength + i, 0, 80);
   b.Flag(p + "leading_code_flag", kLeadingFlag + i);
   b.Chars(p + "leading_code", kLeadingCode + i * kLeadingCodeSize, kLeadingCodeSize);
-  b.Choice(p + "auto_enter", kAutoEnter + i, Labels(1415, 4));
+  b.Choice(p + "auto_enter", kAutoEnter + i, Labels(kAutoEnterTexts));
   b.Char(p + "input_mark", kInputMark + i);
-  b.Choice(p + "check_digit", kCheckDigit + i, Concat({{"none"}, Labels(1421, 8)}));
-  b.Choice(p + "decimal_places", kDecimalPlaces + i, Labels(1351, 7));
+  b.Choice(p + "check_digit", kCheckDigit + i, Concat({{"none"}, Labels(kCheckDigitTexts)}));
+  b.Choice(p + "decimal_places", kDecimalPlaces + i, Labels(kDecimalPlacesTexts));
   b.Chars(p + "gs1_code", kGs1Code + i * kGs1CodeSize, kGs1CodeSize);
 }
 
@@ -193,22 +209,21 @@ void AddForms(Builder& b) {
   using namespace form_offset;
   for (int f = 0; f < kFormCount; ++f) {
     b.Begin(DesignBlock::kForms, f * kFormRecordSize, "form." + std::to_string(f + 1) + ".");
-    b.Choice("font", kFontSize, Labels(1215, 2));
+    b.Choice("font", kFontSize, Labels(kFontTexts));
     b.Choice("escape", kEscapeTarget, Targets());
-    b.Choice("next", kNextTarget, Concat({Targets(), {Label(1231)}}));
-    b.Choice("error_target", kErrorTarget,
-             Concat({{Label(1232), Label(1212)}, Numbered(1214, 1, 10), Numbered(1213, 1, 10)}));
-    b.Choice("lookup", kLookupFile, Labels(1190, 4));
-    b.Choice("record_action", kRecordAction, Labels(1401, 9));
-    b.Choice("stamp.position", kStampPosition, Labels(1331, 3));
+    b.Choice("next", kNextTarget, Concat({Targets(), {Label(kItemBackToErrorForm)}}));
+    b.Choice("error_target", kErrorTarget, Concat({{Label(kItemSkipError)}, Targets()}));
+    b.Choice("lookup", kLookupFile, Labels(kFormLookupTexts));
+    b.Choice("record_action", kRecordAction, Labels(kRecordActionTexts));
+    b.Choice("stamp.position", kStampPosition, Labels(kStampPositionTexts));
     b.Flag("stamp.split", kStampSplit);
     b.Flag("stamp.year", kYearFlag);
-    b.Choice("stamp.year_digits", kYearDigits, Labels(1334, 2));
+    b.Choice("stamp.year_digits", kYearDigits, Labels(kYearDigitsTexts));
     b.Flag("stamp.month", kMonthFlag);
     b.Flag("stamp.day", kDayFlag);
     b.Flag("stamp.date_separator_flag", kDateSeparatorFlag);
     b.Text("stamp.date_separator", kDateSeparator, 2, 1);
-    b.Choice("stamp.date_style", kDateStyle, Labels(1336, 3));
+    b.Choice("stamp.date_style", kDateStyle, Labels(kDateStyleTexts));
     b.Flag("stamp.hour", kHourFlag);
     b.Flag("stamp.minute", kMinuteFlag);
     b.Flag("stamp.second", kSecondFlag);
@@ -220,14 +235,16 @@ void AddForms(Builder& b) {
     for (int k = 0; k < kFunctionKeys; ++k) {
       const std::string p = "fn." + std::to_string(k + 1) + ".";
       b.Choice(p + "branch", kBranch + k,
-               Concat({{Label(1241)}, Numbered(1214, 1, 10), Labels(1242, 3)}));
+               Concat({{Label(kItemBranchDisable)},
+                       Numbered(kItemForm, 1, kFormCount),
+                       Labels(kBranchEndTexts)}));
       b.Choice(p + "summation.field", kSummationFields + k, Fields8(), 0, 4);
       b.Choice(p + "summation.multiply", kSummationFields + k, Concat({{"none"}, Fields8()}), 4, 4);
-      b.Choice(p + "summation.source", kSummationSource + k, Labels(1191, 4));
+      b.Choice(p + "summation.source", kSummationSource + k, Labels(kSummationSourceTexts));
       b.Flag(p + "remains.enable", kRemainsFilter + k, 4);
       b.Choice(p + "remains.field", kRemainsFilter + k, Fields8(), 0, 4);
       b.Flag(p + "remains.suffix", kRemainsOptions + k, 0);
-      b.Choice(p + "remains.filter", kRemainsOptions + k, Labels(1345, 3), 4, 4);
+      b.Choice(p + "remains.filter", kRemainsOptions + k, Labels(kVariableTexts), 4, 4);
     }
   }
 }
@@ -247,10 +264,10 @@ void AddLookups(Builder& b) {
     b.Number("delimiter", kDelimiter, 0, 255).excluded = 13;
     b.Flag("upload", kUploadFlag);
     // Stored 2 higher under "Only read data once", which offers only the two inserting actions.
-    FieldInfo& no_match = b.Choice("no_match", kNoMatchAction, Labels(kItemNoMatchActions, 6));
+    FieldInfo& no_match = b.Choice("no_match", kNoMatchAction, Labels(kNoMatchTexts));
     no_match.raised_while = b.Offset(kReadOnce);
     no_match.raise = 2;
-    b.Choice("bad_format", kBadFormatAction, Labels(1441, 3));
+    b.Choice("bad_format", kBadFormatAction, Labels(kBadFormatTexts));
     b.Flag("read_once", kReadOnce);
     b.Flag("negative_remains", kNegativeRemains);
     b.Flag("delete_if_empty", kDeleteIfEmpty);
@@ -261,19 +278,20 @@ void AddSettings(Builder& b) {
   using namespace settings_offset;
   b.Begin(DesignBlock::kSettings, 0, "settings.");
   b.Number("revision", kRevision, 0, 255);
-  b.Choice("start", kStartTarget, Labels(1561, 2));
+  b.Choice("start", kStartTarget, Labels(kStartTargetTexts));
   b.Number("delimiter1", kFirstDelimiter, 0, 255).excluded = 13;
   b.Number("delimiter2", kSecondDelimiter, 0, 255).excluded = 13;
   b.Flag("separate_files", kSeparateFiles);
-  b.Choice("upload_port", kUploadPort, Labels(1491, 5));
-  b.Text("upload_phone", kUploadPhone, kPhoneSize, 20);
-  b.Choice("download_port", kDownloadPort, Concat({Labels(1491, 3), {Label(1495)}}));
-  b.Choice("baud_rate", kBaudRate, Labels(1501, 5));
-  b.Choice("backlight", kBacklightMode, Labels(1511, 2));
-  b.Number("backlight_timeout", kBacklightTimeout, 1, 9);
-  b.Choice("data_deletion", kDataDeletion, Labels(1521, 2));
-  b.Choice("entry_prompt", kEntryPrompt, Labels(1531, 3));
-  b.Number("prompt_duration", kPromptDuration, 0, 99);
+  b.Choice("upload_port", kUploadPort, Labels(kUploadPortTexts));
+  b.Text("upload_phone", kUploadPhone, kPhoneSize, kPhoneNumberChars);
+  b.Choice("download_port", kDownloadPort,
+           Concat({Labels(kDownloadPortTexts), {Label(kItemBluetoothSpp)}}));
+  b.Choice("baud_rate", kBaudRate, Labels(kSpeedTexts));
+  b.Choice("backlight", kBacklightMode, Labels(kBacklightTexts));
+  b.Number("backlight_timeout", kBacklightTimeout, kBacklightTimeoutRange);
+  b.Choice("data_deletion", kDataDeletion, Labels(kDeletionTexts));
+  b.Choice("entry_prompt", kEntryPrompt, Labels(kEntryPromptTexts));
+  b.Number("prompt_duration", kPromptDuration, kPromptDurationRange);
   static const char* const kSecurity[] = {"settings",      "edit_data",        "delete_data",
                                           "set_date_time", "load_application", "load_lookup_file",
                                           "upload_port",   "download_port",    "baud_rate",
@@ -281,27 +299,27 @@ void AddSettings(Builder& b) {
   for (int i = 0; i < kSecurityFlagCount; ++i) {
     b.Flag(std::string("security.") + kSecurity[i], kSecurityFlags + i);
   }
-  b.Text("password", kPassword, kPasswordSize, 10).charset =
+  b.Text("password", kPassword, kPasswordSize, kPasswordChars).charset =
       "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   for (int k = 0; k < kFunctionKeyCount; ++k) {
-    b.Choice("fn." + std::to_string(k + 1), kFunctionKeyMap + k, Labels(1621, 20));
+    b.Choice("fn." + std::to_string(k + 1), kFunctionKeyMap + k, Labels(kTerminalFunctionTexts));
   }
   b.Flag("fn_mapping", kFunctionKeyMapping);
   b.Flag("large_font", kLargeFont);
-  b.Choice("ac.data_bits", kDataBits, {"7", "8"});
-  b.Choice("ac.stop_bits", kStopBits, {"1", "2"});
-  b.Choice("ac.parity", kParity, Labels(1541, 3));
-  b.Number("ac.start_tone", kStartToneLength, 1, 5);
+  b.Choice("ac.data_bits", kDataBits, Labels(kDataBitsTexts));
+  b.Choice("ac.stop_bits", kStopBits, Labels(kStopBitsTexts));
+  b.Choice("ac.parity", kParity, Labels(kParityTexts));
+  b.Number("ac.start_tone", kStartToneLength, kStartToneRange);
   b.Flag("ac.control_chars", kControlChars);
   b.Number("ac.start_of_text", kStartOfText, 0, 127);
   b.Number("ac.end_of_text", kEndOfText, 0, 127);
   b.Flag("ac.block_transmission", kBlockTransmission);
-  b.Choice("ac.block_size", kBlockSize, {"80", "256", "1024"});
-  b.Choice("ac.block_delay", kBlockDelay, Labels(1551, 3));
+  b.Choice("ac.block_size", kBlockSize, Labels(kBlockSizeTexts));
+  b.Choice("ac.block_delay", kBlockDelay, Labels(kBlockDelayTexts));
   b.Number("ac.padding", kPaddingChar, 0, 127);
   b.Number("ac.block_end", kBlockEndChar, 0, 127);
   b.Flag("ac.block_check", kBlockCheck);
-  b.Choice("ac.volume", kVolume, {"1", "2", "3", "4"});
+  b.Choice("ac.volume", kVolume, Labels(kVolumeTexts));
   b.Flag("code_id.enable", kCodeIdFlag);
   static const char* const kCodeIdNames[] = {"code39",
                                              "italian_pharmacode",
@@ -321,11 +339,13 @@ void AddSettings(Builder& b) {
   for (int i = 0; i < kCodeIdCount; ++i) {
     b.Chars(std::string("code_id.") + kCodeIdNames[i], kCodeIds + 2 * i, 2);
   }
-  b.Choice("modem_speed", kModemSpeed, Labels(1501, 5));
-  b.Text("download_phone", kDownloadPhone, kPhoneSize, 20);
-  b.Choice("key_click", kKeyClick, Concat({{Label(1221)}, Numbered(1222, 1, 5)}));
-  b.Choice("good_read_beep", kGoodReadBeep, Concat({{Label(1221)}, Labels(1701, 3)}));
-  b.Choice("warning_beep", kWarningBeep, Concat({{Label(1221)}, Labels(1701, 3)}));
+  b.Choice("modem_speed", kModemSpeed, Labels(kSpeedTexts));
+  b.Text("download_phone", kDownloadPhone, kPhoneSize, kPhoneNumberChars);
+  b.Choice(
+      "key_click", kKeyClick,
+      Concat({{Label(kItemMute)}, Numbered(kItemTone, kKeyClickTones.min, kKeyClickTones.max)}));
+  b.Choice("good_read_beep", kGoodReadBeep, Concat({{Label(kItemMute)}, Labels(kBeepTexts)}));
+  b.Choice("warning_beep", kWarningBeep, Concat({{Label(kItemMute)}, Labels(kBeepTexts)}));
   b.Flag("security.key_click", kBuzzerSecurity);
   b.Flag("security.barcode_good_read", kBuzzerSecurity + 1);
   b.Flag("security.warning_beep", kBuzzerSecurity + 2);
@@ -344,8 +364,8 @@ void AddBarcode(Builder& b) {
   b.Begin(DesignBlock::kBarcode, 0, "barcode.");
   const std::vector<std::string> start_stop = {"Industrial 25", "Interleave 25", "Matrix 25"};
   const std::vector<std::string> length_mode = {"fixed", "max/min"};
-  b.BitChoice("scan_mode", kScanMode, Labels(1461, 9));
-  b.BitChoice("read_redundancy", kReadRedundancy, Labels(1481, 4));
+  b.BitChoice("scan_mode", kScanMode, Labels(kScanModeTexts));
+  b.BitChoice("read_redundancy", kReadRedundancy, Labels(kRedundancyTexts));
   b.Number("timeout", kTimeout.byte, 1, 255);
   b.Bit("negative", kNegative);
   b.Bit("code39", kCode39);

@@ -11,9 +11,6 @@ using namespace form_offset;
 
 void Zero(Bytes bytes) { std::fill(bytes.begin(), bytes.end(), uint8_t{0}); }
 
-// Lines of these types never look anything up.
-bool WithoutLookup(uint8_t t) { return t == kTypeNil || (t >= kTypeFixedData && t <= kTypePause); }
-
 // Extension lines continue the field above them on the next lines.
 void ChainExtensionLines(FormRecord form, int head, int lines, int width) {
   const int prompt = static_cast<int>(std::min<size_t>(SlotTextLength(form.prompt(head)), width));
@@ -62,20 +59,23 @@ bool LineCarriesData(FormRecord form, int i) {
   return IsEntryType(t) || t == kTypeFixedData || (t >= kTypeAlphameric && t <= kTypeVariable3);
 }
 
+void ClearRecordDetails(FormRecord form, int i) {
+  form.input_mark(i) = 0;
+  form.line(kSuffixFlag, i) = 0;
+  form.suffix(i)[0] = 0;
+  form.line(kPrefixFlag, i) = 0;
+  form.prefix(i)[0] = 0;
+  form.line(kAlignment, i) = 0;
+  form.line(kFixedLength, i) = 0;
+  form.line(kFixedLengthFlag, i) = 0;
+  form.initial_value(i)[0] = 0;
+}
+
 void ClearUnusedDetails(Bytes form_table) {
   for (int f = 0; f < kFormCount; ++f) {
     FormRecord form = FormAt(form_table, f);
     for (int i = 0; i < kFormLines; ++i) {
-      if (LineCarriesData(form, i)) continue;
-      form.input_mark(i) = 0;
-      form.line(kSuffixFlag, i) = 0;
-      form.suffix(i)[0] = 0;
-      form.line(kPrefixFlag, i) = 0;
-      form.prefix(i)[0] = 0;
-      form.line(kAlignment, i) = 0;
-      form.line(kFixedLength, i) = 0;
-      form.line(kFixedLengthFlag, i) = 0;
-      form.initial_value(i)[0] = 0;
+      if (!LineCarriesData(form, i)) ClearRecordDetails(form, i);
     }
   }
 }

@@ -97,6 +97,11 @@ inline constexpr int kFieldTypeCount = 19;
 
 // Record actions, stamp positions and other choices that the simulator acts on.
 inline constexpr uint8_t kActionPassDown = 3;
+// "save", "save & update", "save & output record" and "save & output screen" keep the record in
+// the terminal's data file, from which the upload sends it.
+inline bool StoresRecords(uint8_t record_action) {
+  return record_action == 0 || record_action == 2 || record_action == 6 || record_action == 7;
+}
 inline constexpr uint8_t kStampTop = 1;
 inline constexpr uint8_t kStampBottom = 2;
 inline constexpr uint8_t kNextTargetErrorForm = 21;
@@ -161,12 +166,22 @@ inline bool HasSignedLookup(uint8_t type) {
          (type >= kTypeVariable1 && type <= kTypeVariable3);
 }
 
+// Types that never look anything up: nil, and fixed data to pause.
+inline bool WithoutLookup(uint8_t type) {
+  return type == kTypeNil || (type >= kTypeFixedData && type <= kTypePause);
+}
+
 // Lines whose data can enter the record: the entry types, fixed data, alphameric, the variables
 // and lookup lines with "Save field data". The others lose their record details at commit.
 bool LineCarriesData(FormRecord form, int i);
 
+// The record details of line `i` that a line without data of its own must not keep: the input
+// mark, the suffix and prefix (flag and first character), the alignment, the fixed length and its
+// flag, and the first character of the initial value.
+void ClearRecordDetails(FormRecord form, int i);
+
 // Editor commit, before the working copy is copied into the design: lines that carry no data
-// lose their input mark, prefix, suffix, alignment, fixed length and initial value.
+// lose their record details.
 void ClearUnusedDetails(Bytes form_table);
 
 // Tidy-up of one form shared by the editor commit and the download preparation: the large font

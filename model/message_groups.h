@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/design.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 
@@ -16,7 +17,7 @@ class TextLoader;
 inline constexpr int kMessageGroupCount = 26;
 inline constexpr int kGroupRowsMax = 8;
 inline constexpr size_t kStagingRowSize = 21;
-inline constexpr int kFirstGroupCaptionId = 1581;
+inline constexpr int kFirstGroupCaptionId = kItemMessageGroups;
 
 // Groups whose row count and width follow the terminal's system font.
 bool IsFontDependentGroup(int group);

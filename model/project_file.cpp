@@ -135,11 +135,8 @@ bool WriteProjectFile(const std::filesystem::path& path, Design& design, std::st
   return ReplaceFileContents(path, file, error);
 }
 
-bool ReadProjectBytes(ConstBytes file, Design& design, TextLoader& texts, MessageSink& sink) {
-  if (!HeaderAccepted(file)) {
-    sink.Show(FormatMismatchMessage());
-    return false;
-  }
+ProjectReadResult ReadProjectBytes(ConstBytes file, Design& design, TextLoader& texts) {
+  if (!HeaderAccepted(file)) return {ProjectRead::kNotAProject, {FormatMismatchMessage()}, {}};
   // Every block after the header, straight into the design, as far as the file reaches.
   size_t at = kVersionTagSize;
   const auto blocks = DesignBlocks(design);
@@ -148,16 +145,16 @@ bool ReadProjectBytes(ConstBytes file, Design& design, TextLoader& texts, Messag
     std::copy_n(file.begin() + static_cast<ptrdiff_t>(at), n, blocks[b].begin());
     at += n;
   }
-  if (Upgrade(design, texts)) sink.Show(UpgradeWarning());
-  return true;
+  if (Upgrade(design, texts)) return {ProjectRead::kUpgraded, {UpgradeWarning()}, {}};
+  return {ProjectRead::kLoaded, {}, {}};
 }
 
-bool ReadProjectFile(const std::filesystem::path& path, Design& design, TextLoader& texts,
-                     MessageSink& sink, std::string* error) {
-  if (error != nullptr) error->clear();
-  const auto fail = [&](const std::string& reason) {
-    if (error != nullptr) *error = "cannot open " + path.string() + ": " + reason;
-    return false;
+ProjectReadResult ReadProjectFile(const std::filesystem::path& path, Design& design,
+                                  TextLoader& texts) {
+  const auto fail = [&](const std::string& reason) -> ProjectReadResult {
+    return {ProjectRead::kCannotRead,
+            {FileFailedMessage()},
+            "cannot open " + path.string() + ": " + reason};
   };
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return fail("it is a folder");
@@ -169,7 +166,7 @@ bool ReadProjectFile(const std::filesystem::path& path, Design& design, TextLoad
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return fail(errno != 0 ? std::strerror(errno) : "read error");
   bytes.resize(static_cast<size_t>(in.gcount()));
-  return ReadProjectBytes(bytes, design, texts, sink);
+  return ReadProjectBytes(bytes, design, texts);
 }
 
 }  // namespace q700

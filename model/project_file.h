@@ -9,6 +9,7 @@
 
 #include "base/bytes.h"
 #include "base/message.h"
+#include "base/result.h"
 #include "model/design.h"
 
 namespace q700 {
@@ -27,17 +28,28 @@ ProjectFileBytes ProjectFileContents(const Design& design);
 bool WriteProjectFile(const std::filesystem::path& path, Design& design,
                       std::string* error = nullptr);
 
+// What reading a project file came to.
+enum class ProjectRead {
+  kLoaded,       // read into the design
+  kUpgraded,     // read, and brought up from an older revision: the warning asks for a save
+  kCannotRead,   // the file could not be opened or read; the design is unchanged
+  kNotAProject,  // the header is foreign; the design is unchanged
+};
+constexpr bool Succeeded(ProjectRead read) {
+  return read == ProjectRead::kLoaded || read == ProjectRead::kUpgraded;
+}
+using ProjectReadResult = Result<ProjectRead>;
+
 // Reads the contents of a project file into the design, over what it holds: a short file leaves
 // the blocks it does not reach as they were; bytes after the weight-code block are ignored. A
-// foreign header shows "Format mismatch !!!" and changes nothing. A design of an older revision
-// is upgraded, with a warning that asks the user to save it.
-bool ReadProjectBytes(ConstBytes file, Design& design, TextLoader& texts, MessageSink& sink);
+// foreign header changes nothing ("Format mismatch !!!"). A design of an older revision is
+// upgraded, and the result carries the warning that asks the user to save it.
+ProjectReadResult ReadProjectBytes(ConstBytes file, Design& design, TextLoader& texts);
 
-// Reads a project file as ReadProjectBytes does. A file that cannot be opened changes nothing and
-// shows nothing; `error` (when given) gets the system's reason, and stays empty for the other
-// failures, which have been shown through the sink.
-bool ReadProjectFile(const std::filesystem::path& path, Design& design, TextLoader& texts,
-                     MessageSink& sink, std::string* error = nullptr);
+// Reads a project file as ReadProjectBytes does. A file that cannot be opened or read changes
+// nothing; the result carries "File open/create failed!" and the system's reason.
+ProjectReadResult ReadProjectFile(const std::filesystem::path& path, Design& design,
+                                  TextLoader& texts);
 
 // The warning shown after an older design was upgraded on loading. Its text is the same in every
 // language.

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick socat
   clang libclang-rt-14-dev
+  wixl msitools python3-markdown help2man lintian man-db dpkg-dev
 )
 
 missing=()

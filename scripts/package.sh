@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
-# Makes the Windows package TPQ700-<version>-windows.zip: one folder holding TPQ700.exe with the
-# language files next to it, the command-line tool in cli\ (Windows file names ignore case, so
-# tpq700.exe cannot sit beside TPQ700.exe), the sample designs with their lookup files, and the
-# guide with its pictures.
-# Usage: package.sh [--no-build] [--build-dir DIR] [--out DIR]
+# Makes the Windows packages: the installer TPQ700-<version>-x64.msi (packaging/windows) and the
+# zip TPQ700-<version>-windows.zip for those who want no installer: one folder holding TPQ700.exe
+# with the language files next to it, the command-line tool in cli\ (Windows file names ignore
+# case, so tpq700.exe cannot sit beside TPQ700.exe), the sample designs with their lookup files,
+# and the guide with its pictures.
+# Usage: package.sh [--no-build] [--build-dir DIR] [--out DIR] [--no-msi]
 #   --no-build      package what is built (default: build the windows preset first)
 #   --build-dir DIR package the Windows build in DIR as it is (implies --no-build)
-#   --out DIR       where the zip goes (default: build)
+#   --out DIR       where the packages go (default: build)
+#   --no-msi        the zip only
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 
 do_build=yes
+make_msi=yes
 bin=$source_dir/build/windows
 out=$source_dir/build
 while [ $# -gt 0 ]; do
   case $1 in
     --no-build) do_build=no ;;
+    --no-msi) make_msi=no ;;
     --build-dir | --out)
       [ $# -ge 2 ] || { echo "package.sh: $1 needs a folder" >&2; exit 2; }
       if [ "$1" = --out ]; then out=$2; else bin=$2 do_build=no; fi
       shift ;;
-    -h | --help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "package.sh: unknown argument '$1' (see --help)" >&2; exit 2 ;;
   esac
   shift
@@ -61,6 +65,8 @@ for f in samples/*.txt; do
   # russian.txt is the source of the language file, not a lookup file.
   [ "$(basename "$f")" = russian.txt ] || cp "$f" "$root/samples/"
 done
+# Spreadsheet exports that the guide makes lookup files of.
+cp samples/*.csv "$root/samples/"
 # The guide may not be written yet; its pictures are taken by scripts/screenshots.sh.
 if [ -f docs/guide.md ]; then cp docs/guide.md "$root/docs/"; fi
 for f in docs/*.png; do
@@ -76,3 +82,6 @@ stamp=$(git log -1 --format=%cd --date=format-local:'%Y-%m-%d %H:%M:%S' 2>/dev/n
   -- "$name")
 mv "$zip.tmp" "$zip"
 echo "wrote $zip"
+if [ $make_msi = yes ]; then
+  bash packaging/windows/make_msi.sh "$bin" "$out/$name-x64.msi"
+fi

@@ -10,6 +10,7 @@
 #include "simulator/clock_line.h"
 #include "simulator/keypad.h"
 #include "simulator/record.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 namespace {
@@ -37,11 +38,6 @@ class NullHost final : public SimulatorHost {
   void PostNewCommand() override {}
 };
 
-// Types that never look anything up lose their lookup column when collecting starts.
-bool WithoutLookup(uint8_t type) {
-  return type == kTypeNil || (type >= kTypeFixedData && type <= kTypePause);
-}
-
 // Lines up to the last one that is neither nil nor one of lookup to pause.
 uint8_t FormLineCount(FormRecord form) {
   uint8_t count = 0;
@@ -63,8 +59,8 @@ SimulatorHost& NullSimulatorHost() {
 
 Message NothingToRunMessage() {
   Message m;
-  m.caption_id = 1125;
-  m.text_id = 1133;
+  m.caption_id = kCaptionNoProgram;
+  m.text_id = kTextDefineYourProgram;
   m.icon = Icon::kWarning;
   return m;
 }
@@ -96,7 +92,7 @@ void Simulator::SimulatorKey(int key) {
   switch (key) {
     case kKeyBackToMain:
       selected_line_ = 1;
-      ShowMainMenu(true);
+      ShowMainMenu(Redraw::kWholeScreen);
       return;
     case kKeyUploadScreen:
       ShowUploadScreen();
@@ -120,7 +116,7 @@ void Simulator::SimulatorKey(int key) {
     case EngineState::kUpload:
       if (key == kKeyEsc) {
         selected_line_ = 2;
-        ShowMainMenu(true);
+        ShowMainMenu(Redraw::kWholeScreen);
       }
       break;
     case EngineState::kUtilities:
@@ -170,14 +166,14 @@ void Simulator::PutCell(int row, int column, char c) {
 
 // ---- The terminal's own screens ----
 
-void Simulator::ShowMainMenu(bool full) {
+void Simulator::ShowMainMenu(Redraw redraw) {
   for (int i = 0; i < 4; ++i) SetLcdText(i, SlotText(TextSlot(design_, kMainMenuTexts, i)));
   for (int i = 4; i < kLcdLines; ++i) SetLcdText(i, kBlankLine);
   state_ = EngineState::kMainMenu;
   current_id_ = 0;
   alpha_ = false;
   wide_spacing_ = true;
-  if (full) {
+  if (redraw == Redraw::kWholeScreen) {
     host_.RedrawLcd();
   } else {
     host_.RedrawMainMenuArea();
@@ -266,7 +262,7 @@ void Simulator::UtilitiesKey(int key) {
     case kKeyEsc:
     case kKeyResetField:
       selected_line_ = 3;
-      ShowMainMenu(true);
+      ShowMainMenu(Redraw::kWholeScreen);
       break;
     case kKeyEnter:
     case kKeyEnter2:
@@ -343,10 +339,11 @@ void Simulator::UserMenuKey(int key) {
       ShowMenu(current_id_);
     }
   } else if (key == kKeyEsc) {
-    GoToTarget(menu.escape_target(), false);
+    GoToTarget(menu.escape_target(), MenuStart::kCurrentItem);
   } else if (key == kKeyEnter || key == kKeyEnter2) {
     // A current item beyond the ten items (a design from elsewhere) leads nowhere.
-    if (menu.current_item() < 10) GoToTarget(menu.item_target(menu.current_item()), true);
+    if (menu.current_item() < 10)
+      GoToTarget(menu.item_target(menu.current_item()), MenuStart::kFirstItem);
   }
 }
 
@@ -354,23 +351,23 @@ void Simulator::ChooseMenuItem(int item) {
   MenuRecord menu = MenuAt(design_, current_id_ - TargetOfMenu(1));
   if (item >= menu.item_count()) return;
   menu.current_item() = static_cast<uint8_t>(item);
-  GoToTarget(menu.item_target(item), true);
+  GoToTarget(menu.item_target(item), MenuStart::kFirstItem);
 }
 
 // Target 21 ("back to the error form") and anything beyond the menus, which the terminal alone
 // gives a meaning, return to the terminal's main menu.
-void Simulator::GoToTarget(int target, bool open_menu) {
+void Simulator::GoToTarget(int target, MenuStart start) {
   if (target >= 1 && target <= kFormCount) {
     StartForm(target);
   } else if (target >= TargetOfMenu(1) && target <= kLastTarget) {
-    if (open_menu) {
+    if (start == MenuStart::kFirstItem) {
       OpenMenu(target);
     } else {
       ShowMenu(target);
     }
   } else {
     selected_line_ = 1;
-    ShowMainMenu(true);
+    ShowMainMenu(Redraw::kWholeScreen);
   }
 }
 
@@ -502,7 +499,7 @@ void Simulator::FormKey(int key) {
       NextField();
       break;
     case kKeyEsc:
-      GoToTarget(Form().escape_target(), false);
+      GoToTarget(Form().escape_target(), MenuStart::kCurrentItem);
       break;
     case kKeyBackspace:
       Backspace();
@@ -562,12 +559,18 @@ void Simulator::Enter() {
     return;
   }
   ++record_counter_;
-  if (form.record_action() == kActionPassDown) {
+  const uint8_t action = form.record_action();
+  if (action == kActionPassDown || StoresRecords(action)) {
     std::array<std::string, kFormLines> texts;
     for (int i = 0; i < kFormLines; ++i) texts[i] = inputs_[i].text;
-    pass_down_ = ComposeRecord(form, texts, DesignDelimiters(design_), clock_.Local());
+    std::string record = ComposeRecord(form, texts, DesignDelimiters(design_), clock_.Local());
+    if (action == kActionPassDown) {
+      pass_down_ = std::move(record);
+    } else {
+      host_.StoreRecord(current_id_, record);
+    }
   }
-  GoToTarget(form.next_target(), true);
+  GoToTarget(form.next_target(), MenuStart::kFirstItem);
 }
 
 }  // namespace q700

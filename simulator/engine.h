@@ -31,12 +31,20 @@ class SimulatorHost {
   virtual void DrawPendingLetter(int column, int row, char letter) = 0;
   virtual void ShowMessage(const Message& message) = 0;
   virtual void PostNewCommand() = 0;
+  // A completed form whose record action keeps its record in the data file: the record as the
+  // terminal would store it. The program has nowhere to keep it; the tool prints it.
+  virtual void StoreRecord(int /*form*/, const std::string& /*record*/) {}
 };
 
 // A host that ignores everything, for headless use.
 SimulatorHost& NullSimulatorHost();
 
 enum class EngineState { kMainMenu, kUpload, kUtilities, kSettings, kUserMenu, kForm, kEntryError };
+
+// How much of the terminal picture the main menu repaints.
+enum class Redraw { kWholeScreen, kMainMenuArea };
+// How a menu reached as a target starts: from its first item, or where it was left.
+enum class MenuStart { kFirstItem, kCurrentItem };
 
 // Input state of one form line.
 struct LineInput {
@@ -74,7 +82,7 @@ class Simulator {
   // seventh tick after the last tap.
   void Tick();
 
-  void ShowMainMenu(bool full);
+  void ShowMainMenu(Redraw redraw);
   void StartForm(int number);  // form 1 to 10
   void ShowForm(int number);
   void OpenMenu(int id);  // target code 11 to 20
@@ -130,7 +138,7 @@ class Simulator {
   void SettingsKey(int key);
   void UserMenuKey(int key);
   void ChooseMenuItem(int item);
-  void GoToTarget(int target, bool open_menu);
+  void GoToTarget(int target, MenuStart start);
 
   // Forms.
   void FormKey(int key);

@@ -63,9 +63,12 @@ bool ParseFaultPlan(std::string_view text, FaultPlan* plan, std::string* error) 
     } else if (key == "full") {
       ok = ParseCount(value, 1000000, &count);
       result.full = static_cast<int>(count);
+    } else if (key == "cut") {
+      ok = ParseCount(value, 1000000, &count);
+      result.cut = static_cast<int>(count);
     } else {
       *error = "unknown fault '" + std::string(key) +
-               "' (known: corrupt, drop, garble, silence, delay, nak, full)";
+               "' (known: corrupt, drop, garble, silence, delay, nak, full, cut)";
       return false;
     }
     if (!ok) {

@@ -21,13 +21,16 @@ struct FaultPlan {
   // Block number `full` of an application, or record number `full` (from 0) of a lookup file, is
   // answered "FULL"; -1 for none.
   int full = -1;
+  // The upload stops after record number `cut` (from 0): the terminal falls silent, as one taken
+  // out of its cradle does; -1 for never.
+  int cut = -1;
 
   bool operator==(const FaultPlan&) const = default;
 };
 
 // The syntax of --fault: comma-separated KEY=VALUE pairs, for example
-// "corrupt=0.01,drop=0.01,garble=0.005,silence=0.005,delay=20,nak=3,full=57". An empty text is
-// no fault. False, with the reason in `error`, for anything else.
+// "corrupt=0.01,drop=0.01,garble=0.005,silence=0.005,delay=20,nak=3,full=57,cut=4". An empty text
+// is no fault. False, with the reason in `error`, for anything else.
 bool ParseFaultPlan(std::string_view text, FaultPlan* plan, std::string* error);
 
 // A small seeded generator (SplitMix64), the same on every system and compiler.

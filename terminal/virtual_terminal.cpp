@@ -379,6 +379,12 @@ void VirtualTerminal::SendUploadItem() {
     upload_holding_ = true;
     return;
   }
+  if (config_.faults.cut >= 0 && upload_next_ >= static_cast<size_t>(config_.faults.cut) &&
+      upload_next_ < config_.records.size()) {
+    Fault("cut: silent after " + std::to_string(upload_next_) + " upload records");
+    EndExchange("upload cut off");
+    return;
+  }
   if (upload_next_ < config_.records.size()) {
     std::vector<uint8_t> record =
         FrameUploadRecord(static_cast<int>(upload_next_ % 10), config_.records[upload_next_]);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "texts/text_ids.h"
+
 namespace q700 {
 
 class TextLoader;
@@ -18,27 +20,44 @@ struct TerminalTextGroup {
 };
 
 inline constexpr std::array<TerminalTextGroup, 40> kTerminalTextGroups = {{
-    {721, 3, 12},  {761, 8, 16},  {771, 8, 12},  {1711, 5, 16}, {1721, 5, 12}, {781, 8, 16},
-    {791, 8, 12},  {801, 6, 16},  {811, 5, 12},  {841, 6, 16},  {851, 4, 12},  {861, 5, 16},
-    {871, 5, 12},  {881, 4, 16},  {891, 4, 12},  {901, 4, 16},  {911, 4, 12},  {921, 6, 16},
-    {931, 4, 12},  {941, 8, 16},  {951, 6, 12},  {821, 4, 16},  {831, 2, 12},  {981, 4, 12},
-    {991, 4, 12},  {1021, 4, 12}, {1031, 7, 12}, {1091, 3, 12}, {741, 5, 12},  {731, 5, 12},
-    {971, 5, 12},  {751, 3, 12},  {961, 2, 12},  {1001, 4, 12}, {1011, 3, 12}, {1071, 6, 16},
-    {1081, 6, 12}, {1041, 8, 12}, {1051, 3, 16}, {1061, 3, 12},
+    {kTerminalMainMenu, 3, 12},          {kTerminalUtilitiesSmall, 8, 16},
+    {kTerminalUtilitiesLarge, 8, 12},    {kTerminalExtraItemsSmall, 5, 16},
+    {kTerminalExtraItemsLarge, 5, 12},   {kTerminalSettingsSmall, 8, 16},
+    {kTerminalSettingsLarge, 8, 12},     {kTerminalUploadPortSmall, 6, 16},
+    {kTerminalUploadPortLarge, 5, 12},   {kTerminalDownloadPortSmall, 6, 16},
+    {kTerminalDownloadPortLarge, 4, 12}, {kTerminalBaudRateSmall, 5, 16},
+    {kTerminalBaudRateLarge, 5, 12},     {kTerminalBacklightSmall, 4, 16},
+    {kTerminalBacklightLarge, 4, 12},    {kTerminalDataDeletionSmall, 4, 16},
+    {kTerminalDataDeletionLarge, 4, 12}, {kTerminalEntryOptionsSmall, 6, 16},
+    {kTerminalEntryOptionsLarge, 4, 12}, {kTerminalViewSettingsSmall, 8, 16},
+    {kTerminalViewSettingsLarge, 6, 12}, {kTerminalModemTransmit, 4, 16},
+    {kTerminalPhoneNumber, 2, 12},       {kTerminalDeleteData, 4, 12},
+    {kTerminalConfirm, 4, 12},           {kTerminalMemoryPower, 4, 12},
+    {kTerminalLoadLookup, 7, 12},        {kTerminalSystemFault, 3, 12},
+    {kTerminalUploadData, 5, 12},        {kTerminalSaveRecord, 5, 12},
+    {kTerminalDeleteRecord, 5, 12},      {kTerminalAutoDelete, 3, 12},
+    {kTerminalSetPassword, 2, 12},       {kTerminalConnecting, 4, 12},
+    {kTerminalModemConnection, 3, 12},   {kTerminalEntryErrorsSmall, 6, 16},
+    {kTerminalEntryErrorsLarge, 6, 12},  {kTerminalLoadStatus, 8, 12},
+    {kTerminalBrowseKeysSmall, 3, 16},   {kTerminalBrowseKeysLarge, 3, 12},
 }};
 
 // Port lines: the line of each port menu that names choice 3, the modem or the Bluetooth SPP port.
 struct PortLineIds {
   int modem_small, bluetooth_small, modem_large, bluetooth_large;
 };
-inline constexpr PortLineIds kUploadPortLine{805, 807, 814, 816};
-inline constexpr PortLineIds kDownloadPortLine{846, 847, 854, 855};
+inline constexpr PortLineIds kUploadPortLine{
+    kTerminalUploadModemSmall, kTerminalUploadBluetoothSmall, kTerminalUploadModemLarge,
+    kTerminalUploadBluetoothLarge};
+inline constexpr PortLineIds kDownloadPortLine{
+    kTerminalDownloadModemSmall, kTerminalDownloadBluetoothSmall, kTerminalDownloadModemLarge,
+    kTerminalDownloadBluetoothLarge};
 // The acoustic-coupler line of the upload port menu.
-inline constexpr int kAcousticLineSmall = 806;
-inline constexpr int kAcousticLineLarge = 815;
+inline constexpr int kAcousticLineSmall = kTerminalUploadAcousticSmall;
+inline constexpr int kAcousticLineLarge = kTerminalUploadAcousticLarge;
 // The calculator item of the utilities menu, small and large font.
-inline constexpr int kCalculatorSmall = 1711;
-inline constexpr int kCalculatorLarge = 1721;
+inline constexpr int kCalculatorSmall = kTerminalExtraItemsSmall;
+inline constexpr int kCalculatorLarge = kTerminalExtraItemsLarge;
 
 class DefaultTerminalTexts {
  public:

@@ -4,7 +4,7 @@
 namespace q700::win32 {
 
 App::App(HINSTANCE instance_in)
-    : instance(instance_in), ports(MakeSystemPorts()), link(*ports, SystemClock(), link_ui, prefs) {
+    : instance(instance_in), ports(MakeSystemPorts()), link(*ports, SystemClock(), prefs) {
   client.set_simulator(&simulator);
 }
 

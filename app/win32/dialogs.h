@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
-#include <string>
 
+#include "app/front_end.h"
 #include "app/win32/app.h"
+#include "texts/text_loader.h"
 
 namespace q700::win32 {
 
@@ -18,15 +20,16 @@ inline constexpr int kAboutTitleId = 21;
 inline constexpr int kAboutDesignedId = 22;
 inline constexpr int kAboutReworkedId = 23;
 
-void ShowAboutBox(HWND owner, HINSTANCE instance, TextLoader& texts);
+void ShowAboutBox(HWND owner, TextLoader& texts);
 
-// The Preferences dialog over the program's preferences. On OK the preferences are stored in
-// `app.prefs` and written to the file, and the result is true; the caller reloads the language.
-bool RunPreferencesDialog(HWND owner, App& app);
+// The Preferences dialog over the program's preferences; with OK they are stored in `app.prefs`
+// and written to their file (the caller reloads the language).
+DialogEnd RunPreferencesDialog(HWND owner, App& app);
 
-// The Open dialog for a project, starting from `initial`; the chosen path or nothing.
-std::optional<std::wstring> ChooseProjectToOpen(HWND owner, App& app, const std::wstring& initial);
-// The Save dialog for a project; the chosen path or nothing.
-std::optional<std::wstring> ChooseProjectToSave(HWND owner, App& app);
+// The Open dialog for a project, starting from `initial`; the chosen file or nothing.
+std::optional<std::filesystem::path> ChooseProjectFileToOpen(HWND owner, TextLoader& texts,
+                                                             const std::filesystem::path& initial);
+// The Save dialog for a project; the chosen file or nothing.
+std::optional<std::filesystem::path> ChooseProjectFileToSave(HWND owner, TextLoader& texts);
 
 }  // namespace q700::win32

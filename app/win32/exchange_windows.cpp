@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "link/link_texts.h"
 #include "resources/resource.h"
 #include "texts/string_table.h"
 #include "ui/win32/message_box.h"
@@ -46,7 +47,8 @@ INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
 
 std::wstring ReceiveCountText(TextLoader& texts, int count) {
   if (texts.language_active()) {
-    return FromAnsi(texts.Load(6, Slot::kMessage)) + L" " + std::to_wstring(count);
+    return FromAnsi(texts.Load(kLanguageDataReceived, Slot::kMessage)) + L" " +
+           std::to_wstring(count);
   }
   return L"Data received : " + std::to_wstring(count);
 }
@@ -68,7 +70,8 @@ std::optional<std::filesystem::path> Win32LinkUi::ChooseFile(FileChoice kind,
     std::copy(start.begin(), start.end(), name.begin());
   }
   const bool lookup = kind == FileChoice::kLookupFile;
-  const std::wstring filter = Filter({lookup ? 1181 : 1183, 1208, 1202, 1207});
+  const std::wstring filter = Filter(
+      {lookup ? kFilterLookupFiles : kFilterDataFiles, kPatternText, kFilterAllFiles, kPatternAll});
   OPENFILENAMEW ofn = {sizeof(ofn)};
   ofn.hwndOwner = GetActiveWindow();
   ofn.lpstrFilter = filter.c_str();
@@ -93,8 +96,8 @@ void Win32LinkUi::OpenProgress() {
   CloseProgress();
   progress_ = CreateDialogParamW(instance_, L"ProgressDlg", GetActiveWindow(), ProgressProc, 0);
   if (progress_ == nullptr) return;
-  RelabelWindow(progress_, texts_, 7);
-  RelabelWindow(GetDlgItem(progress_, IDC_PROGRESS_LABEL), texts_, 8);
+  RelabelWindow(progress_, texts_, kLanguageProgressTitle);
+  RelabelWindow(GetDlgItem(progress_, IDC_PROGRESS_LABEL), texts_, kLanguageProgressLabel);
   SetWindowPos(progress_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   HWND bar = GetDlgItem(progress_, IDC_PROGRESS_BAR);
   SendMessageW(bar, PBM_SETPOS, 0, 0);
@@ -122,9 +125,10 @@ void Win32LinkUi::ShowReceiveCount(int stage, int count) {
   switch (stage) {
     case 0: {
       ShowReceiveCount(2, 0);
-      const std::wstring widest = texts_.language_active()
-                                      ? FromAnsi(texts_.Load(6, Slot::kMessage)) + L" 0   "
-                                      : std::wstring(L"Data received : 0   ");
+      const std::wstring widest =
+          texts_.language_active()
+              ? FromAnsi(texts_.Load(kLanguageDataReceived, Slot::kMessage)) + L" 0   "
+              : std::wstring(L"Data received : 0   ");
       SIZE text{};
       GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &text);
       const int width = text.cx + 20;

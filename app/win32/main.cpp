@@ -3,6 +3,6 @@
 
 #include "app/win32/program.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  return q700::win32::RunProgram(instance, show);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
+  return q700::win32::RunProgram(instance, show, arguments);
 }

@@ -7,12 +7,16 @@
 
 #include "app/win32/commands.h"
 #include "app/win32/popup_menu.h"
-#include "model/defaults.h"
+#include "app/win32/windows_front_end.h"
+#include "app/workflow.h"
 #include "resources/resource.h"
-#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {
+
+// Posted at the end of start-up when a project is named on the command line: it opens once the
+// window is up, as Open would.
+constexpr UINT kOpenNamedProject = WM_APP + 1;
 
 std::filesystem::path ExecutableFolder() {
   wchar_t path[MAX_PATH] = {};
@@ -27,22 +31,16 @@ void StartUp(App& app, HWND hwnd) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   if (app.program_folder.empty()) app.program_folder = ExecutableFolder();
-  if (app.prefs_path.empty()) app.prefs_path = DefaultPreferencesPath();
 
-  ReadPreferences(app.prefs, app.prefs_path);
-  app.language_count = ScanLanguages(app.program_folder, app.languages);
-  LoadLanguage(app.languages, app.language_count, app.prefs.language, app.texts);
-  RefillTerminalTexts(app.texts, app.defaults);
-
-  ResetDesign(app.design, app.defaults);
-  if (app.prefs.auto_preload != 0 && app.prefs.last_file != kNoLastFile) {
-    LoadProject(app, std::filesystem::path(FromAnsi(app.prefs.last_file)));
-  }
+  WindowsFrontEnd windows(app);
+  q700::StartUp(app, windows,
+                app.named_project ? LastProject::kSkipped : LastProject::kAsPreferred);
 
   SetWindowPos(hwnd, app.prefs.always_on_top != 0 ? HWND_TOPMOST : HWND_NOTOPMOST, kMainLeft,
                kMainTop, kTerminalWidth, kTerminalHeight, SWP_SHOWWINDOW);
   app.client.Create(hwnd, app.instance);
   RebuildPopupMenu(app);
+  if (app.named_project) PostMessageW(hwnd, kOpenNamedProject, 0, 0);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -60,10 +58,20 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
     case WM_COMMAND:
       if (RunCommand(*app, LOWORD(wparam))) return 0;
       break;
-    case WM_CLOSE:
-      if (app->modified && AskSaveChanges(*app) == Answer::kCancel) return 0;
+    case kOpenNamedProject:
+      if (app->named_project) {
+        const std::filesystem::path named = *app->named_project;
+        app->named_project.reset();
+        WindowsFrontEnd windows(*app);
+        OpenProject(*app, windows, named);
+      }
+      return 0;
+    case WM_CLOSE: {
+      WindowsFrontEnd windows(*app);
+      if (CloseProgram(*app, windows) == Closing::kStay) return 0;
       DestroyWindow(hwnd);
       return 0;
+    }
     case WM_DESTROY:
       app->main_window = nullptr;
       PostQuitMessage(0);

@@ -11,7 +11,8 @@ namespace q700::win32 {
 bool RegisterWindowClasses(HINSTANCE instance);
 
 // Creates the main window, which runs the start-up: preferences, languages, a new design (or the
-// last file), placement at (300, 50) and the Client window with the pop-up menu. Null on failure.
+// last file), placement at (300, 50) and the Client window with the pop-up menu; then, once the
+// message loop runs, opens `app.named_project` when there is one. Null on failure.
 HWND CreateMainWindow(App& app);
 
 }  // namespace q700::win32

@@ -1,6 +1,8 @@
 // The pop-up menu and its recent-file items.
 #include "app/win32/popup_menu.h"
 
+#include <iterator>
+
 #include "app/recent_files.h"
 #include "resources/resource.h"
 #include "ui/win32/relabel.h"
@@ -13,12 +15,12 @@ void RebuildPopupMenu(App& app) {
   app.menu_resource = LoadMenuW(app.instance, L"PopMenuQ700");
   app.popup = app.menu_resource != nullptr ? GetSubMenu(app.menu_resource, 0) : nullptr;
   app.recent_items = 0;
-  for (int i = 0; i < 11; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(kRelabelledPositions)); ++i) {
     RelabelMenuItem(app.popup, kRelabelledPositions[i], app.texts, kFirstMenuLanguageId + i);
   }
   UpdateRecentItems(app);
   app.client.set_popup_menu(app.popup);
-  app.simulator.ShowMainMenu(true);
+  app.simulator.ShowMainMenu(Redraw::kWholeScreen);
 }
 
 void UpdateRecentItems(App& app) {

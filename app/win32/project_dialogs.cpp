@@ -7,15 +7,16 @@
 #include <vector>
 
 #include "app/win32/dialogs.h"
+#include "texts/text_ids.h"
 #include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 namespace {
 
-std::wstring Filter(App& app, std::initializer_list<int> ids) {
+std::wstring Filter(TextLoader& texts, std::initializer_list<int> ids) {
   std::wstring filter;
   for (int id : ids) {
-    filter += FromAnsi(app.texts.Load(id, Slot::kItem));
+    filter += FromAnsi(texts.Load(id, Slot::kItem));
     filter.push_back(L'\0');
   }
   filter.push_back(L'\0');
@@ -24,10 +25,13 @@ std::wstring Filter(App& app, std::initializer_list<int> ids) {
 
 }  // namespace
 
-std::optional<std::wstring> ChooseProjectToOpen(HWND owner, App& app, const std::wstring& initial) {
+std::optional<std::filesystem::path> ChooseProjectFileToOpen(HWND owner, TextLoader& texts,
+                                                             const std::filesystem::path& initial) {
   std::vector<wchar_t> name(kFileNameMax + 1, L'\0');
-  std::copy_n(initial.begin(), std::min(initial.size(), kFileNameMax), name.begin());
-  const std::wstring filter = Filter(app, {1201, 1206, 1202, 1207});
+  const std::wstring& start = initial.native();
+  std::copy_n(start.begin(), std::min(start.size(), kFileNameMax), name.begin());
+  const std::wstring filter =
+      Filter(texts, {kFilterProjectOpen, kPatternProject, kFilterAllFiles, kPatternAll});
   OPENFILENAMEW ofn = {sizeof(ofn)};
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
@@ -36,12 +40,12 @@ std::optional<std::wstring> ChooseProjectToOpen(HWND owner, App& app, const std:
   ofn.nMaxFile = static_cast<DWORD>(name.size());
   ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameW(&ofn)) return std::nullopt;
-  return std::wstring(name.data());
+  return std::filesystem::path(name.data());
 }
 
-std::optional<std::wstring> ChooseProjectToSave(HWND owner, App& app) {
+std::optional<std::filesystem::path> ChooseProjectFileToSave(HWND owner, TextLoader& texts) {
   std::vector<wchar_t> name(kFileNameMax + 1, L'\0');
-  const std::wstring filter = Filter(app, {1182, 1206});
+  const std::wstring filter = Filter(texts, {kFilterProjectSave, kPatternProject});
   OPENFILENAMEW ofn = {sizeof(ofn)};
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
@@ -51,7 +55,7 @@ std::optional<std::wstring> ChooseProjectToSave(HWND owner, App& app) {
   ofn.lpstrDefExt = L"TPX";
   ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
   if (!GetSaveFileNameW(&ofn)) return std::nullopt;
-  return std::wstring(name.data());
+  return std::filesystem::path(name.data());
 }
 
 }  // namespace q700::win32

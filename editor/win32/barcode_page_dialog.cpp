@@ -21,9 +21,6 @@ static_assert(IDC_BARCODE_TIMEOUT == editor::kTimeoutField);
 static_assert(IDC_BARCODE_BOX + 1 == editor::kFirstSymbologyBox);
 static_assert(IDC_BARCODE_MORE + 1 == editor::kFirstDialogButton);
 
-// The time-out is 1 to 255 seconds.
-constexpr WPARAM kTimeoutDigits = 3;
-
 bool IsSymbologyBox(int id) {
   return id >= editor::kFirstSymbologyBox &&
          id < editor::kFirstSymbologyBox + editor::kSymbologyBoxCount;
@@ -41,7 +38,7 @@ class BarcodePageDialog : public SheetPage {
     const editor::BarcodePageLists lists = page_.Lists();
     FillList(hwnd(), IDC_BARCODE_SCAN_MODE, lists.scan_modes);
     FillList(hwnd(), IDC_BARCODE_REDUNDANCY, lists.redundancies);
-    SendDlgItemMessageW(hwnd(), IDC_BARCODE_TIMEOUT, EM_LIMITTEXT, kTimeoutDigits, 0);
+    SendDlgItemMessageW(hwnd(), IDC_BARCODE_TIMEOUT, EM_LIMITTEXT, editor::kTimeoutChars, 0);
     Show(page_.Open(context_.design));
   }
 

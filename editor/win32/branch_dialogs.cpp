@@ -164,17 +164,17 @@ class RemainsWindow : public DialogHandler {
 
 bool RunBranchDialog(HWND owner, editor::FormPage& page, TextLoader& texts) {
   BranchWindow dialog(page, texts);
-  return RunModalDialog(owner, L"FormBranchDlg", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kBranchLabels.dialog, dialog) == IDOK;
 }
 
 bool RunSummationDialog(HWND owner, FormRecord record, int key, TextLoader& texts) {
   SummationWindow dialog(record, key, texts);
-  return RunModalDialog(owner, L"FormSummation", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kSummationLabels.dialog, dialog) == IDOK;
 }
 
 bool RunRemainsDialog(HWND owner, FormRecord record, int key, TextLoader& texts) {
   RemainsWindow dialog(record, key, texts);
-  return RunModalDialog(owner, L"FormRemains", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kRemainsLabels.dialog, dialog) == IDOK;
 }
 
 }  // namespace q700::win32

@@ -80,7 +80,8 @@ class CodeIdWindow : public DialogHandler {
 
 bool RunCodeIdDialog(HWND owner, EditorSheetContext& context) {
   CodeIdWindow window(context);
-  return RunModalDialog(owner, L"CODEIDDLG", window) == IDOK;
+  return RunModalDialog(owner, editor::SymbologyLabels(editor::BarcodeDialog::kCodeId).dialog,
+                        window) == IDOK;
 }
 
 }  // namespace q700::win32

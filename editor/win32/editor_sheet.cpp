@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "editor/barcode_labels.h"
+#include "editor/form_labels.h"
+#include "editor/page_labels.h"
 #include "editor/win32/sheet_page.h"
 #include "ui/win32/dialog_handler.h"
 #include "ui/win32/relabel.h"
@@ -19,13 +22,13 @@ namespace q700::win32 {
 namespace {
 
 // The pages in tab order.
-constexpr SheetPageType kPages[] = {
-    {L"FORMDLG", 51, "Form", CreateFormPage},
-    {L"MENUDLG", 201, "Menu", CreateMenuPage},
-    {L"LOOKUPDLG", 251, "Lookup", CreateLookupPage},
-    {L"BARCODESETTINGDLG", 301, "Barcode", CreateBarcodePage},
-    {L"SETTINGSDLG", 601, "Settings", CreateSettingsPage},
-    {L"STARTUPDLG", 701, "Startup", CreateStartupPage},
+const SheetPageType kPages[] = {
+    {editor::kFormPageLabels, CreateFormPage},
+    {editor::kMenuPageLabels, CreateMenuPage},
+    {editor::kLookupPageLabels, CreateLookupPage},
+    {editor::kBarcodePageLabels, CreateBarcodePage},
+    {editor::kSettingsPageLabels, CreateSettingsPage},
+    {editor::kStartupPageLabels, CreateStartupPage},
 };
 
 constexpr int kCaptionPrefixId = 2;
@@ -81,22 +84,24 @@ bool OpenEditor(HWND owner, EditorSheetContext& context,
 
   SheetRun run;
   std::vector<std::unique_ptr<SheetPage>> handlers;
+  std::vector<std::wstring> templates;
   std::vector<std::wstring> titles;
   handlers.reserve(std::size(kPages));
-  titles.reserve(std::size(kPages));
   for (const SheetPageType& type : kPages) {
     handlers.push_back(type.create(context));
     handlers.back()->set_run(&run);
     run.pages.push_back(handlers.back().get());
-    titles.push_back(LabelOr(context.texts, type.title_id, type.title));
+    templates.push_back(FromUtf8(type.labels.dialog));
+    // Without a language the tab shows the template's title.
+    titles.push_back(FromAnsi(context.texts.Label(type.labels.title_id)));
   }
   std::vector<PROPSHEETPAGEW> pages(std::size(kPages));
   for (size_t i = 0; i < pages.size(); ++i) {
     PROPSHEETPAGEW& page = pages[i];
     page.dwSize = sizeof(page);
-    page.dwFlags = PSP_USETITLE;
+    page.dwFlags = titles[i].empty() ? 0 : PSP_USETITLE;
     page.hInstance = ResourceModule();
-    page.pszTemplate = kPages[i].template_name;
+    page.pszTemplate = templates[i].c_str();
     page.pfnDlgProc = PropertyPageProc;
     page.pszTitle = titles[i].c_str();
     page.lParam = reinterpret_cast<LPARAM>(handlers[i].get());

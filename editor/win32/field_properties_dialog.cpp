@@ -182,7 +182,7 @@ class FieldPropertiesWindow : public DialogHandler {
 
 bool RunFieldPropertiesDialog(HWND owner, editor::FormPage& page, TextLoader& texts) {
   FieldPropertiesWindow dialog(page, texts);
-  return RunModalDialog(owner, L"AdvanceDlg", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kFieldPropertiesLabels.dialog, dialog) == IDOK;
 }
 
 }  // namespace q700::win32

@@ -163,14 +163,14 @@ class CharacterPickerDialog : public DialogHandler {
 std::string RunKeySequencePicker(HWND owner, Bytes storage, int capacity, TextLoader& texts) {
   RegisterGridClass();
   KeySequencePickerDialog dialog(storage, capacity, texts);
-  RunModalDialog(owner, L"GRIDDLG", dialog);
+  RunModalDialog(owner, editor::kKeySequencePickerLabels.dialog, dialog);
   return dialog.box_text();
 }
 
 std::string RunCharacterPicker(HWND owner, uint8_t& value, TextLoader& texts) {
   RegisterGridClass();
   CharacterPickerDialog dialog(value, texts);
-  RunModalDialog(owner, L"ACGRIDDLG", dialog);
+  RunModalDialog(owner, editor::kCharacterPickerLabels.dialog, dialog);
   return dialog.box_text();
 }
 

@@ -87,7 +87,7 @@ class LookupPropertiesWindow : public DialogHandler {
 
 bool RunLookupPropertiesDialog(HWND owner, editor::FormPage& page, TextLoader& texts) {
   LookupPropertiesWindow dialog(page, texts);
-  return RunModalDialog(owner, L"LookupAdvanceDlg", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kLookupPropertiesLabels.dialog, dialog) == IDOK;
 }
 
 }  // namespace q700::win32

@@ -204,17 +204,17 @@ class AcousticCouplerWindow : public DialogHandler {
 
 bool RunSecurityDialog(HWND owner, Bytes working_copy, TextLoader& texts) {
   SecurityWindow dialog(working_copy, texts);
-  return RunModalDialog(owner, L"SECURITYDLG", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kSecurityLabels.dialog, dialog) == IDOK;
 }
 
 bool RunFunctionKeyDialog(HWND owner, Bytes working_copy, TextLoader& texts) {
   FunctionKeyWindow dialog(working_copy, texts);
-  return RunModalDialog(owner, L"FUNCTIONKEYDLG", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kFunctionKeyLabels.dialog, dialog) == IDOK;
 }
 
 bool RunAcousticCouplerDialog(HWND owner, Bytes working_copy, TextLoader& texts) {
   AcousticCouplerWindow dialog(working_copy, texts);
-  return RunModalDialog(owner, L"ACSETTINGSDLG", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kAcousticCouplerLabels.dialog, dialog) == IDOK;
 }
 
 }  // namespace q700::win32

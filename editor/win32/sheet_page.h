@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/win32/editor_sheet.h"
+#include "texts/label_table.h"
 #include "ui/win32/dialog_handler.h"
 
 namespace q700::win32 {
@@ -54,12 +55,10 @@ class SheetPage : public DialogHandler {
   bool committed_ = false;
 };
 
-// One page of the sheet, in tab order: its template, its title (language id and built-in
-// text) and how to make its handler.
+// One page of the sheet, in tab order: its labels (which name its template and its title's
+// language id) and how to make its handler.
 struct SheetPageType {
-  const wchar_t* template_name;
-  int title_id;
-  const char* title;
+  const LabelTable& labels;
   std::unique_ptr<SheetPage> (*create)(EditorSheetContext& context);
 };
 

@@ -116,7 +116,7 @@ class StampWindow : public DialogHandler {
 
 bool RunStampDialog(HWND owner, editor::FormPage& page, TextLoader& texts) {
   StampWindow dialog(page, texts);
-  return RunModalDialog(owner, L"DateTimeStampDlg", dialog) == IDOK;
+  return RunModalDialog(owner, editor::kStampLabels.dialog, dialog) == IDOK;
 }
 
 }  // namespace q700::win32

@@ -15,6 +15,7 @@
 #include "editor/win32/editor_controls.h"
 #include "editor/win32/sheet_page.h"
 #include "resources/dialogs/pages_ids.h"
+#include "texts/text_ids.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/text_convert.h"
@@ -26,15 +27,13 @@ using editor::GroupView;
 using editor::StartupPage;
 using editor::StartupView;
 
-constexpr int kFileFilterText = 1201;     // "Application Generator Files (*.TPX)"
-constexpr int kFileFilterPattern = 1206;  // "*.TPX"
 constexpr DWORD kFileNameMax = 256;
 
 // The project file to import from, or nothing when the user cancelled.
 std::optional<std::filesystem::path> ChooseProjectFile(HWND owner, TextLoader& texts) {
-  std::wstring filter = FromAnsi(texts.Load(kFileFilterText, Slot::kItem));
+  std::wstring filter = FromAnsi(texts.Load(kFilterProjectOpen, Slot::kItem));
   filter += L'\0';
-  filter += FromAnsi(texts.Load(kFileFilterPattern, Slot::kItem));
+  filter += FromAnsi(texts.Load(kPatternProject, Slot::kItem));
   filter += L'\0';  // the list ends with an empty entry; c_str() adds the second NUL
   wchar_t file[kFileNameMax + 1] = {};
   OPENFILENAMEW dialog = {};

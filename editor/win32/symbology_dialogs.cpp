@@ -26,10 +26,6 @@ static_assert(IDC_EAN128_TRANSMIT_CODE_ID == editor::kTransmitCodeIdBox);
 static_assert(IDC_EAN128_TEXT == editor::kReplacementTextField);
 static_assert(IDC_EAN128_ASCII == editor::kReplacementAsciiField);
 
-// The 0 to 127 of a first value and the 0 to 255 of a second value, and the decimal code of a
-// character, need no more than three digits.
-constexpr WPARAM kNumberDigits = 3;
-
 std::wstring TemplateOf(BarcodeDialog dialog) {
   return FromUtf8(editor::InfoOf(dialog).template_name);
 }
@@ -84,8 +80,8 @@ class LengthWindow : public DialogHandler {
  protected:
   void OnInit() override {
     RelabelFromTable(hwnd(), texts_, labels_);
-    SendDlgItemMessageW(hwnd(), IDC_LENGTH_FIRST, EM_LIMITTEXT, kNumberDigits, 0);
-    SendDlgItemMessageW(hwnd(), IDC_LENGTH_SECOND, EM_LIMITTEXT, kNumberDigits, 0);
+    SendDlgItemMessageW(hwnd(), IDC_LENGTH_FIRST, EM_LIMITTEXT, editor::kLengthValueChars, 0);
+    SendDlgItemMessageW(hwnd(), IDC_LENGTH_SECOND, EM_LIMITTEXT, editor::kLengthValueChars, 0);
     const editor::LengthView view = logic_.Open();
     const editor::LengthTexts values = logic_.Texts();
     {
@@ -135,7 +131,7 @@ class Ean128Window : public DialogHandler {
   void OnInit() override {
     RelabelFromTable(hwnd(), texts_, editor::SymbologyLabels(BarcodeDialog::kEan128));
     SendDlgItemMessageW(hwnd(), IDC_EAN128_TEXT, EM_LIMITTEXT, editor::kReplacementTextLimit, 0);
-    SendDlgItemMessageW(hwnd(), IDC_EAN128_ASCII, EM_LIMITTEXT, kNumberDigits, 0);
+    SendDlgItemMessageW(hwnd(), IDC_EAN128_ASCII, EM_LIMITTEXT, editor::kReplacementAsciiChars, 0);
     Writing writing(*this);
     ShowButtons(hwnd(), logic_.Open());
     const editor::Ean128Texts texts = logic_.Texts();

@@ -102,7 +102,8 @@ class WeightCodeWindow : public DialogHandler {
 
 bool RunWeightCodeDialog(HWND owner, Design& design, TextLoader& texts) {
   WeightCodeWindow window(design, texts);
-  return RunModalDialog(owner, L"WEIGHTCODE", window) == IDOK;
+  return RunModalDialog(owner, editor::SymbologyLabels(editor::BarcodeDialog::kWeightCode).dialog,
+                        window) == IDOK;
 }
 
 }  // namespace q700::win32

@@ -218,9 +218,11 @@ class PosixPort final : public SerialPort {
     }
   }
 
-  bool Purge(bool receive, bool send) override {
-    if (!receive && !send) return true;
-    return tcflush(fd_, receive && send ? TCIOFLUSH : receive ? TCIFLUSH : TCOFLUSH) == 0;
+  bool Purge(Queues queues) override {
+    const int which = queues == Queues::kBoth      ? TCIOFLUSH
+                      : queues == Queues::kReceive ? TCIFLUSH
+                                                   : TCOFLUSH;
+    return tcflush(fd_, which) == 0;
   }
 
  private:
@@ -238,7 +240,9 @@ std::unique_ptr<SerialPort> OpenPosixPort(const std::string& device_path) {
   // Only terminals are ports; a lock keeps a second user of this program off the port, and
   // TIOCEXCL keeps other programs off it too.
   if (tcgetattr(fd, &t) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int reason = errno;  // for the caller's message, past the close
     close(fd);
+    errno = reason;
     return nullptr;
   }
   ioctl(fd, TIOCEXCL);

@@ -94,8 +94,8 @@ class Win32Port final : public SerialPort {
   IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
     if (data.empty()) return {IoStatus::kDone, 0};
     // A write the driver ends at its own time-out counts as done, with the bytes it moved.
-    return Transfer(false, const_cast<uint8_t*>(data.data()), static_cast<DWORD>(data.size()),
-                    timeout_ms);
+    return Transfer(Direction::kWrite, const_cast<uint8_t*>(data.data()),
+                    static_cast<DWORD>(data.size()), timeout_ms);
   }
 
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
@@ -111,16 +111,16 @@ class Win32Port final : public SerialPort {
         return {IoStatus::kTimedOut, 0};
       }
     }
-    const IoResult result = Transfer(true, buffer.data(), want, timeout_ms);
+    const IoResult result = Transfer(Direction::kRead, buffer.data(), want, timeout_ms);
     if (result.status == IoStatus::kDone && result.count == 0) return {IoStatus::kTimedOut, 0};
     return result;
   }
 
-  bool Purge(bool receive, bool send) override {
+  bool Purge(Queues queues) override {
     DWORD flags = 0;
-    if (receive) flags |= PURGE_RXCLEAR;
-    if (send) flags |= PURGE_TXCLEAR;
-    return flags == 0 || PurgeComm(handle_, flags) != 0;
+    if (HasReceive(queues)) flags |= PURGE_RXCLEAR;
+    if (HasSend(queues)) flags |= PURGE_TXCLEAR;
+    return PurgeComm(handle_, flags) != 0;
   }
 
  private:
@@ -133,12 +133,15 @@ class Win32Port final : public SerialPort {
     return SetCommTimeouts(handle_, &t) != 0;
   }
 
-  IoResult Transfer(bool read, uint8_t* data, DWORD size, uint32_t timeout_ms) {
+  enum class Direction { kRead, kWrite };
+
+  IoResult Transfer(Direction direction, uint8_t* data, DWORD size, uint32_t timeout_ms) {
     ResetEvent(event_);
     overlapped_ = OVERLAPPED{};
     overlapped_.hEvent = event_;
-    const BOOL started = read ? ReadFile(handle_, data, size, nullptr, &overlapped_)
-                              : WriteFile(handle_, data, size, nullptr, &overlapped_);
+    const BOOL started = direction == Direction::kRead
+                             ? ReadFile(handle_, data, size, nullptr, &overlapped_)
+                             : WriteFile(handle_, data, size, nullptr, &overlapped_);
     if (!started && GetLastError() != ERROR_IO_PENDING) return {IoStatus::kFailed, 0};
     DWORD moved = 0;
     if (!started && WaitForSingleObject(event_, timeout_ms) != WAIT_OBJECT_0) {

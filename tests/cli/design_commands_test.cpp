@@ -218,5 +218,13 @@ TEST_F(DesignCommandsTest, EveryCommandHasHelpAndRefusesMissingArguments) {
   }
 }
 
+// Packages and scripts ask the tool which version it is; it is the program's version, 3.63.
+TEST_F(DesignCommandsTest, VersionPrintsTheProgramsVersion) {
+  const Result version = Tool({"--version"});
+  EXPECT_EQ(version.status, 0) << version.err;
+  EXPECT_EQ(version.out, "tpq700 3.63\n");
+  EXPECT_EQ(version.err, "");
+}
+
 }  // namespace
 }  // namespace q700::cli

@@ -75,8 +75,11 @@ TEST(PrefsCommand, LinkOptionsOverrideThePreferencesForOneRun) {
   EXPECT_EQ(session->link.port_override, "/dev/pts/9");
   EXPECT_FALSE(std::filesystem::exists(PreferencesFileIn(app_data.path())));
 
-  // The link's messages reach stderr with their texts.
-  EXPECT_FALSE(OpenLinkPort(session->link, Connection::kReceive, false));
+  // The messages of the link's results reach stderr with their texts.
+  const PortOpenResult opened =
+      OpenLinkPort(session->link, Connection::kReceive, LinkRoute::kDirect);
+  EXPECT_FALSE(opened);
+  ShowMessages(session->sink, opened);
   EXPECT_EQ(err.str(), "tpq700: Error: Cannot open the COM port!\n");
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The samples: their scripts make the committed designs and language file byte for byte, the
-# lookup files fit the lookup definitions, and each design runs in tpq700 simulate with the
-# records worked out by hand. Usage: samples.sh PATH/TO/tpq700
+# lookup files fit the lookup definitions, articles.csv converts to articles.txt, and each design
+# runs in tpq700 simulate with the records worked out by hand. Usage: samples.sh PATH/TO/tpq700
 set -u
 # shellcheck source=checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
@@ -34,6 +34,14 @@ awk '{ sub(/\r$/, "") } length($0) != 26 { print; bad = 1 } END { exit bad }' \
   "$samples/suppliers.txt" || fail "suppliers.txt: a record is not 26 characters"
 [ "$("$tool" get "$samples/STOCK.TPX" lookup.1.member_length lookup.1.field.3.offset |
   tr '\n' ' ')" = "42 36 " ] || fail "STOCK.TPX: delimited layout of lookup file 1"
+"$tool" lookup check "$samples/STOCK.TPX" 1 "$samples/articles.txt" >/dev/null ||
+  fail "articles.txt: lookup check"
+"$tool" lookup check "$samples/DELIVERY.TPX" 1 "$samples/suppliers.txt" >/dev/null ||
+  fail "suppliers.txt: lookup check"
+# articles.csv, the stock system's export of the same articles, converts to articles.txt.
+"$tool" lookup convert "$samples/STOCK.TPX" 1 "$samples/articles.csv" -o converted.txt \
+  --columns "EAN,Description,Price" >/dev/null || fail "articles.csv: lookup convert"
+cmp -s converted.txt "$samples/articles.txt" || fail "articles.csv does not convert to articles.txt"
 
 now=--now=2026-03-05T09:07:30
 
@@ -61,7 +69,8 @@ shelf="ENTER 1 ALPHA 2 ALPHA 1 2 ENTER"
 expect_output "stock: shelf passed down" stock-shelf.txt \
   "$tool" simulate "$samples/STOCK.TPX" $now --keys "$shelf"
 
-# Two counts (saved, so the buffer keeps the shelf), then ESC back to the menu with its first
+# Two counts (saved, so the buffer keeps the shelf, and each stored record is printed: the
+# quantity zero-filled to five digits, the stamp below), then ESC back to the menu with its first
 # item selected. ESC in a form flips the alpha mode, so it is on in the menu.
 cat >stock-counted.txt <<'TXT'
 |STOCK TAKING|
@@ -79,6 +88,8 @@ alpha=on
 counter=3
 clock=MAR05 09:07 0003
 passdown=A12,2026/03/05
+record=4006381333931,00012,2026/03/05,09:07:30
+record=4007817327098,00003,2026/03/05,09:07:30
 TXT
 expect_output "stock: two counts" stock-counted.txt \
   "$tool" simulate "$samples/STOCK.TPX" $now --keys "$shelf \
@@ -117,6 +128,7 @@ expect_output "delivery: note passed down" delivery-note.txt \
 # Two check-in lines (the second marked damaged: Y by multi-tap replaces the initial N), ESC to
 # the sign-off (alpha flipped on: the alpha key turns it off), 3 pallets and the driver JS: the
 # sign-off record (pallets zero-filled to 2, stamp below) is passed on and form 1 starts again.
+# The two check-in lines are saved: their records are printed after the display.
 cat >delivery-signed.txt <<'TXT'
 |Note:|
 |Supp:|
@@ -133,6 +145,8 @@ alpha=off
 counter=4
 clock=MAR05 09:07 0004
 passdown=03;JS;2026/03/05;09:07:30
+record=4006381333931;24;N
+record=4007817327098;6;Y
 TXT
 expect_output "delivery: lines and sign-off" delivery-signed.txt \
   "$tool" simulate "$samples/DELIVERY.TPX" $now --keys "$note \

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The Windows package: scripts/package.sh zips the programs, the language file beside TPQ700.exe,
-# the samples and the documentation, nothing else, each file as it is in the build or the
-# checkout, with no two names that Windows would take for one. Skipped (77) without the Windows
-# build. Usage: windows_package.sh WINDOWS-BUILD-FOLDER
+# The Windows packages: scripts/package.sh writes the MSI and zips the programs, the language
+# file beside TPQ700.exe, the samples and the documentation, nothing else, each file as it is in
+# the build or the checkout, with no two names that Windows would take for one. Skipped (77)
+# without the Windows build. Usage: windows_package.sh WINDOWS-BUILD-FOLDER
 set -u
 bin=$(cd "$1" 2>/dev/null && pwd) || exit 77
 [ -f "$bin/app/win32/TPQ700.exe" ] && [ -f "$bin/tpq700.exe" ] || exit 77
@@ -28,12 +28,16 @@ zip=${zips[0]}
 version=$(sed -n 's/^project(q700 VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 top=TPQ700-$version
 [ "$(basename "$zip")" = "$top-windows.zip" ] || fail "zip named $(basename "$zip")"
+# The installer comes beside it (e2e_windows_installer tries it under Wine).
+[ -s "$work/out/$top-x64.msi" ] || fail "no $top-x64.msi beside the zip"
 
 # The files of the zip, against the list of what belongs in it.
 cmake -E tar tf "$zip" | grep -v '/$' | sort >"$work/listed"
 {
   printf '%s\n' "$top/TPQ700.exe" "$top/cli/tpq700.exe" "$top/Русский.lng"
-  for f in STOCK.TPX DELIVERY.TPX articles.txt suppliers.txt; do echo "$top/samples/$f"; done
+  for f in STOCK.TPX DELIVERY.TPX articles.txt suppliers.txt articles.csv; do
+    echo "$top/samples/$f"
+  done
   for f in "$source_dir"/docs/guide.md "$source_dir"/docs/*.png; do
     [ -f "$f" ] && echo "$top/docs/$(basename "$f")"
   done
@@ -57,6 +61,7 @@ check cli/tpq700.exe "$bin/tpq700.exe"
 check Русский.lng "$source_dir/samples/Русский.lng"
 check samples/STOCK.TPX "$source_dir/samples/STOCK.TPX"
 check samples/articles.txt "$source_dir/samples/articles.txt"
+check samples/articles.csv "$source_dir/samples/articles.csv"
 for f in "$source_dir"/docs/guide.md "$source_dir"/docs/*.png; do
   [ -f "$f" ] && check "docs/$(basename "$f")" "$f"
 done

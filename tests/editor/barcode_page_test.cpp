@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/symbology_logic.h"
 #include "model/defaults.h"
 #include "texts/terminal_texts.h"
@@ -65,6 +67,7 @@ TEST_F(BarcodePageTest, TimeoutBoxHoldsOneTo255) {
   EXPECT_EQ(page_.ChangeTimeout("0"), "1");
   EXPECT_EQ(page_.ChangeTimeout("12"), std::nullopt);
   EXPECT_EQ(page_.ChangeTimeout("255"), std::nullopt);
+  EXPECT_EQ(page_.ChangeTimeout("1000"), "255");  // the box takes four characters
   EXPECT_EQ(page_.ChangeTimeout("99999999999"), "255");
   EXPECT_EQ(page_.ChangeTimeout("45"), std::nullopt);
   page_.Apply(design_);
@@ -133,6 +136,36 @@ TEST_F(BarcodePageTest, BoxesAndListsLandInTheirBits) {
   EXPECT_FALSE(Bit(1, 0));
   EXPECT_EQ(design_.barcode[20], 0x86);  // scan mode 8 over the kept low bits 6
   EXPECT_EQ(GetBits(design_.barcode[11], 2, 2), 3u);
+}
+
+// Every symbology box but the Code 128 pair (which share byte 22) writes its own bit and no
+// other: from a block of zeros a click and OK set exactly it, from a block of ones they clear it.
+TEST_F(BarcodePageTest, EachBoxWritesItsOwnBit) {
+  struct Case {
+    int box;
+    size_t byte;
+    int bit;
+  };
+  const Case cases[] = {
+      {101, 0, 7}, {102, 0, 6}, {103, 0, 5},  {104, 0, 4},  {105, 0, 3}, {106, 0, 2}, {107, 0, 1},
+      {108, 2, 5}, {109, 2, 4}, {110, 1, 6},  {111, 1, 5},  {112, 1, 4}, {113, 1, 3}, {114, 1, 2},
+      {115, 1, 1}, {116, 1, 0}, {117, 2, 7},  {118, 2, 6},  {119, 2, 2}, {120, 3, 6}, {121, 2, 0},
+      {122, 3, 7}, {123, 0, 0}, {126, 11, 4}, {127, 12, 3},
+  };
+  for (const Case& c : cases) {
+    for (const uint8_t fill : {uint8_t{0x00}, uint8_t{0xFF}}) {
+      std::fill(design_.barcode.begin(), design_.barcode.end(), fill);
+      page_.Open(design_);
+      page_.ClickBox(c.box);
+      page_.Apply(design_);
+      for (size_t i = 0; i < design_.barcode.size(); ++i) {
+        uint8_t expected = fill;
+        if (i == c.byte) expected ^= static_cast<uint8_t>(1u << c.bit);
+        EXPECT_EQ(design_.barcode[i], expected)
+            << "box " << c.box << " byte " << i << " fill " << int{fill};
+      }
+    }
+  }
 }
 
 TEST_F(BarcodePageTest, StoredScanModeBeyondTheListIsKept) {
@@ -218,27 +251,6 @@ TEST_F(BarcodePageTest, ButtonsOpenTheirDialogs) {
   EXPECT_EQ(template_of(220), "COOP25DLG");
   EXPECT_EQ(template_of(200), "");
   EXPECT_EQ(template_of(221), "");
-}
-
-TEST_F(BarcodePageTest, LabelsSkipTheCoop25MoreButton) {
-  const DialogLabels labels = BarcodePage::Labels();
-  EXPECT_EQ(labels.title_id, 301);
-  auto id_of = [&](int control) {
-    for (const ControlLabel& l : labels.controls) {
-      if (l.control == control) return l.language_id;
-    }
-    return 0;
-  };
-  EXPECT_EQ(id_of(901), 302);
-  EXPECT_EQ(id_of(906), 307);
-  EXPECT_EQ(id_of(123), 330);
-  EXPECT_EQ(id_of(126), 333);
-  EXPECT_EQ(id_of(127), 337);
-  EXPECT_EQ(id_of(201), 334);
-  EXPECT_EQ(id_of(217), 334);
-  EXPECT_EQ(id_of(218), 335);
-  EXPECT_EQ(id_of(219), 336);
-  EXPECT_EQ(id_of(220), 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The Code ID and Weight Code dialogs.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "editor/code_id_logic.h"
 #include "editor/weight_code_logic.h"
 #include "model/defaults.h"
@@ -59,6 +61,32 @@ TEST_F(CodeIdWeightTest, PresetsAndClearReplaceEveryCodeId) {
   dialog.Ok();
   EXPECT_EQ(design_.settings[84], 1);
   for (size_t i = 85; i <= 114; ++i) EXPECT_EQ(design_.settings[i], 0) << i;
+}
+
+// Every cell of the five preset sets reaches its two bytes of the settings block at OK.
+TEST_F(CodeIdWeightTest, EveryPresetCellReachesItsBytes) {
+  // Rows Code 39 to Plessey (settings bytes 85 + 2 x row), columns Set 1 to Set 5.
+  const char* const presets[15][5] = {
+      {"A", "C", "Y", "M", "A"}, {"A", "C", "Y", "M", "A"},  {"A", "C", "Y", "M", "A"},
+      {"C", "H", "H", "H", "S"}, {"D", "I", "Z", "I", "S"},  {"E", "G", "G", "G", "S"},
+      {"F", "N", "X", "N", "F"}, {"I", "L", "L", "L", "G"},  {"H", "K", "K", "K", "C"},
+      {"S", "E", "C", "E", "E"}, {"P", "B", "B", "FF", "E"}, {"M", "A", "A", "F", "E"},
+      {"J", "A", "A", "A", "E"}, {"V", "V", "D", "P", "M"},  {"W", "W", "E", "Q", "P"},
+  };
+  for (int set = 0; set < 5; ++set) {
+    CodeIdDialog dialog(design_, texts_);
+    dialog.Open();
+    dialog.PressSet(set);
+    dialog.Ok();
+    for (size_t row = 0; row < 15; ++row) {
+      const std::string cell = presets[row][set];
+      const size_t at = 85 + 2 * row;
+      EXPECT_EQ(design_.settings[at], static_cast<uint8_t>(cell[0]))
+          << "set " << set + 1 << " row " << row;
+      EXPECT_EQ(design_.settings[at + 1], cell.size() > 1 ? static_cast<uint8_t>(cell[1]) : 0)
+          << "set " << set + 1 << " row " << row;
+    }
+  }
 }
 
 TEST_F(CodeIdWeightTest, EnableBoxEnablesTheFields) {

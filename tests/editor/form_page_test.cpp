@@ -93,11 +93,27 @@ TEST_F(FormPageTest, TypeChangesBetweenGroupsClearTheDetails) {
     bool clears;
   };
   const Case cases[] = {
-      {kTypeText, kTypeFixedData, true},    {kTypeText, kTypeInteger, false},
-      {kTypeText, kTypeNil, true},          {kTypeLookup, kTypeNil, true},
-      {kTypeLookup, kTypeFixedData, false}, {kTypeAlphameric, kTypePrompt, false},
-      {kTypeExtension, kTypeText, true},    {kTypePause, kTypeLookup, true},
-      {kTypeCompare, kTypeText, false},     {kTypeFixedData, kTypePrompt, true},
+      {kTypeText, kTypeFixedData, true},
+      {kTypeText, kTypeInteger, false},
+      {kTypeText, kTypeNil, true},
+      {kTypeLookup, kTypeNil, true},
+      {kTypeLookup, kTypeFixedData, false},
+      {kTypeAlphameric, kTypePrompt, false},
+      {kTypeExtension, kTypeText, true},
+      {kTypePause, kTypeLookup, true},
+      {kTypeCompare, kTypeText, false},
+      {kTypeFixedData, kTypePrompt, true},
+      // From lookup to an entry type: every one of text to boolean clears.
+      {kTypeLookup, kTypeText, true},
+      {kTypeLookup, kTypeInteger, true},
+      {kTypeLookup, kTypeReal, true},
+      {kTypeLookup, kTypeLetter, true},
+      {kTypeLookup, kTypeAuto, true},
+      {kTypeLookup, kTypeBoolean, true},
+      {kTypeLookup, kTypeAlphameric, false},
+      {kTypeCounter, kTypeLookup, true},
+      {kTypePause, kTypeBoolean, true},
+      {kTypeAlphameric, kTypeText, false},
   };
   for (const Case& c : cases) {
     form().type(0) = c.from;

@@ -62,6 +62,32 @@ TEST_F(LookupPageTest, FormatChoiceSetsTheControlsAndTheNote) {
   EXPECT_TRUE(view.rows[0].length);
 }
 
+// The offset boxes of the rows in use are off while the lookup is delimited: in delimiter mode
+// even when the delimiter box was typed back to 0, and whenever a delimiter is stored.
+TEST_F(LookupPageTest, OffsetBoxesStayOffWhileDelimited) {
+  page_.Open(design_);
+  page_.ChooseDelimiter();
+  EXPECT_EQ(page_.ChangeDelimiter("0").rewrite, std::nullopt);
+  EXPECT_EQ(page_.record().delimiter(), 0);
+  auto rows = page_.SelectFieldCount(4);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_FALSE(rows[k].offset) << k;
+    EXPECT_TRUE(rows[k].length) << k;
+    EXPECT_TRUE(rows[k].key) << k;
+  }
+  EXPECT_FALSE(rows[4].length);
+  EXPECT_FALSE(page_.View().rows[0].offset);
+
+  // Fixed-length mode with a stored delimiter.
+  page_.ChooseFixedLength();
+  EXPECT_TRUE(page_.SelectFieldCount(4)[0].offset);
+  page_.ChangeDelimiter("44");
+  rows = page_.SelectFieldCount(2);
+  EXPECT_FALSE(rows[0].offset);
+  EXPECT_FALSE(rows[1].offset);
+  EXPECT_TRUE(rows[1].length);
+}
+
 TEST_F(LookupPageTest, FixedThenDelimiterGivesBackTheCodeShown) {
   page_.Open(design_);
   EXPECT_EQ(page_.SelectLookup(1).delimiter, "44");

@@ -215,6 +215,30 @@ TEST_F(StartupPageTest, ImportRefusesAForeignFile) {
   EXPECT_EQ(page_.staging(), before);
 }
 
+// The file must begin with the version tag of today's files or with the older one.
+TEST_F(StartupPageTest, ImportAcceptsBothVersionTagsAndNothingElse) {
+  const struct {
+    const char* header;
+    bool accepted;
+  } cases[] = {
+      {"Q700RU004", true},  {"Q700-1.00", true},  {"Q700-1.01", false},
+      {"Q700RU003", false}, {"q700RU004", false}, {"R700RU004", false},
+  };
+  for (const auto& c : cases) {
+    Design other = design_;
+    SetSlotText(TextSlot(other, 7, 0), "1.Sammeln   ");
+    std::string bytes = FileOf(other);
+    bytes.replace(0, 9, c.header);
+    StartupPage page(session_, design_);
+    page.Open();
+    const StartupImport result = page.Import(dir_.Write("tagged.TPX", bytes));
+    EXPECT_EQ(result.imported, c.accepted) << c.header;
+    EXPECT_EQ(Row(page.staging_row(0, 0)) == "1.Sammeln   ", c.accepted) << c.header;
+    EXPECT_EQ(result.message.has_value(), !c.accepted) << c.header;
+    page.Cancel();
+  }
+}
+
 TEST_F(StartupPageTest, ImportTakesTheTextsAndTheFontOfTheFile) {
   Design other = design_;
   SetSlotText(TextSlot(other, 7, 0), "1.Sammeln   ");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/defaults.h"
 #include "texts/terminal_texts.h"
 
@@ -65,6 +67,83 @@ TEST_F(SymbologyDialogsTest, CheckBoxDialogReadsAndWritesItsBits) {
   EXPECT_TRUE(GetBit(Byte(12), 2));
 }
 
+// Every box of every check-box and length dialog writes its own bit and no other: from a block
+// of zeros a click and OK set exactly that bit, from a block of ones they clear exactly it.
+TEST_F(SymbologyDialogsTest, EachBoxWritesItsOwnBit) {
+  struct Case {
+    BarcodeDialog dialog;
+    int box;
+    size_t byte;
+    int bit;
+  };
+  using enum BarcodeDialog;
+  const Case cases[] = {
+      {kCode39, 101, 5, 7},
+      {kCode39, 102, 5, 6},
+      {kCode39, 103, 5, 5},
+      {kCode39, 104, 5, 4},
+      {kItalianPharmacode, 101, 5, 3},
+      {kFrenchPharmacode, 101, 5, 2},
+      {kPlessey, 101, 9, 2},
+      {kPlessey, 102, 9, 3},
+      {kCoop25, 101, 12, 5},
+      {kCoop25, 102, 12, 4},
+      {kUpce, 101, 9, 1},
+      {kUpce, 102, 10, 1},
+      {kUpce, 103, 10, 5},
+      {kUpce, 104, 4, 5},
+      {kUpce, 105, 4, 6},
+      {kEan8, 101, 11, 7},
+      {kEan8, 102, 10, 3},
+      {kEan13, 101, 10, 7},
+      {kEan13, 102, 10, 6},
+      {kEan13, 103, 10, 2},
+      {kEan13, 104, 10, 0},
+      {kEan13, 105, 10, 4},
+      {kEan13, 106, 9, 0},
+      {kEan13, 107, 12, 2},
+      {kRss14, 101, 3, 5},
+      {kRss14, 102, 3, 4},
+      {kRss14, 103, 3, 3},
+      {kRss14Limited, 101, 3, 2},
+      {kRss14Limited, 102, 3, 1},
+      {kRss14Limited, 103, 3, 0},
+      {kRss14Expanded, 101, 4, 7},
+      {kIndustrial25, 101, 6, 7},
+      {kIndustrial25, 102, 6, 6},
+      {kInterleave25, 101, 5, 1},
+      {kInterleave25, 102, 5, 0},
+      {kMatrix25, 101, 6, 5},
+      {kMatrix25, 102, 6, 4},
+  };
+  for (const Case& c : cases) {
+    for (const uint8_t fill : {uint8_t{0x00}, uint8_t{0xFF}}) {
+      std::fill(design_.barcode.begin(), design_.barcode.end(), fill);
+      const LengthDialogLayout* length = FindLengthDialog(c.dialog);
+      if (length == nullptr) {
+        CheckBoxDialog dialog(*FindCheckBoxDialog(c.dialog), design_);
+        dialog.Open();
+        dialog.Click(c.box);
+        dialog.Ok();
+      } else {
+        LengthDialog dialog = Length(c.dialog);
+        dialog.Open();
+        dialog.Click(c.box);
+        dialog.Ok();
+      }
+      for (size_t i = 0; i < design_.barcode.size(); ++i) {
+        // A length dialog also writes its two values, which lie in bytes of their own.
+        if (length != nullptr && (i == length->first.byte || i == length->second.byte)) continue;
+        uint8_t expected = fill;
+        if (i == c.byte) expected ^= static_cast<uint8_t>(1u << c.bit);
+        EXPECT_EQ(design_.barcode[i], expected)
+            << "dialog " << static_cast<int>(c.dialog) << " box " << c.box << " byte " << i
+            << " fill " << int{fill};
+      }
+    }
+  }
+}
+
 TEST_F(SymbologyDialogsTest, Industrial25KeepsTheFirstValueModulo4) {
   LengthDialog dialog = Length(BarcodeDialog::kIndustrial25);
   LengthView v = dialog.Open();
@@ -103,6 +182,23 @@ TEST_F(SymbologyDialogsTest, FirstValueAbove127KeepsItsTextButStores127) {
   dialog.Ok();
   EXPECT_EQ(Byte(14), 0x80 | 127);
   EXPECT_EQ(Byte(15), 5);
+}
+
+// The number boxes take five characters: a thousand typed into a first value stores 127 and
+// keeps its text; typed as the EAN128 code it turns into 255 and the character of 255.
+TEST_F(SymbologyDialogsTest, AThousandTypedIntoTheNumberBoxes) {
+  LengthDialog dialog = Length(BarcodeDialog::kMsi);
+  dialog.Open();
+  EXPECT_EQ(dialog.ChangeFirst("1000"), std::nullopt);
+  EXPECT_EQ(dialog.first(), 127u);
+  dialog.Ok();
+  EXPECT_EQ(GetBits(Byte(18), 0, 7), 127u);
+
+  Ean128Dialog ean128(design_);
+  ean128.Open();
+  const Ean128Edit edit = ean128.ChangeAscii("1000");
+  EXPECT_EQ(edit.ascii, "255");
+  EXPECT_EQ(edit.text, "\xFF");
 }
 
 TEST_F(SymbologyDialogsTest, LengthFieldsThatAreNotNumbers) {
@@ -246,29 +342,6 @@ TEST_F(SymbologyDialogsTest, Ean128PairedFields) {
   again.Ok();
   EXPECT_EQ(design_.settings[258], 0);
   EXPECT_FALSE(GetBit(Byte(22), 5));
-}
-
-TEST_F(SymbologyDialogsTest, LabelTablesFollowTheDialogsIds) {
-  auto id_of = [](BarcodeDialog d, int control) {
-    for (const ControlLabel& l : LabelsOf(d).controls) {
-      if (l.control == control) return l.language_id;
-    }
-    return 0;
-  };
-  EXPECT_EQ(LabelsOf(BarcodeDialog::kInterleave25).title_id, 411);
-  EXPECT_EQ(id_of(BarcodeDialog::kInterleave25, 901), 412);
-  EXPECT_EQ(id_of(BarcodeDialog::kInterleave25, 902), 418);
-  EXPECT_EQ(id_of(BarcodeDialog::kMatrix25, 155), 440);
-  EXPECT_EQ(id_of(BarcodeDialog::kMsi, 156), 479);
-  EXPECT_EQ(id_of(BarcodeDialog::kMsi, 158), 482);
-  EXPECT_EQ(id_of(BarcodeDialog::kUpce, 105), 506);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodabar, 155), 457);
-  EXPECT_EQ(id_of(BarcodeDialog::kEan128, 902), 585);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 915), 1677);
-  EXPECT_EQ(id_of(BarcodeDialog::kCodeId, 206), 1683);
-  EXPECT_EQ(id_of(BarcodeDialog::kWeightCode, 1029), 1756);
-  EXPECT_EQ(id_of(BarcodeDialog::kTelepen, kOkButton), 1218);
-  EXPECT_EQ(id_of(BarcodeDialog::kCoop25, kCancelButton), 1219);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The pop-up menu's commands on the running program: start-up, New, Open, Save, Save As, Edit,
-// the save prompt, the recent files, About and Exit.
+// The running program: the window that start-up makes, and each command of the pop-up menu
+// reaching the program's workflow through the real dialogs (the rules themselves are tested
+// natively in tests/app).
 #include <fstream>
 
-#include "app/win32/commands.h"
 #include "gui/program_fixture.h"
 #include "model/project_file.h"
 #include "resources/resource.h"
@@ -10,10 +10,6 @@
 
 namespace q700::test {
 namespace {
-
-using win32::App;
-
-constexpr wchar_t kProgramTitle[] = L"Zentakel's Q700 Application Generator";
 
 uintmax_t FileSize(const std::filesystem::path& path) {
   std::error_code ec;
@@ -55,187 +51,133 @@ TEST_F(CommandsTest, StartsAsABorderlessTerminalWithTheMenuAndTheSimulator) {
   EXPECT_EQ(app().simulator.lcd_line(0), "1.Collect   ");
   EXPECT_TRUE(app().file_name.empty());
   EXPECT_FALSE(app().modified);
+
+  // The accelerator table carries the shortcuts of the menu.
+  HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"TPQ700");
+  ACCEL keys[8] = {};
+  EXPECT_EQ(CopyAcceleratorTableW(table, keys, 8), 5);
 }
 
-TEST_F(CommandsTest, SaveAsAppendsTheExtensionAndWritesTheProject) {
+TEST_F(CommandsTest, SaveAsAndSaveWriteThroughTheSaveDialogAndTheMenuListsTheFile) {
   Start();
+  // A typed extension keeps the dialog's own off the name; the program adds the project's.
   const std::filesystem::path typed = dir().path() / "shop.txt";
   ModalScript script;
   script.Then(TypeFileName(typed.wstring()));
   Command(IDM_SAVE_AS, script);
   const std::filesystem::path saved = dir().path() / "shop.txt.TPX";
   EXPECT_EQ(FileSize(saved), 18954u);
-  EXPECT_EQ(app().file_name, saved.wstring());
-  ASSERT_EQ(app().prefs.recent.size(), 1u);
+  EXPECT_EQ(app().file_name, saved);
   // The recent file is in the menu before About, with a separator, and in the preferences file.
   EXPECT_EQ(GetMenuItemCount(app().popup), 16);
   EXPECT_EQ(GetMenuItemID(app().popup, 12), static_cast<UINT>(IDM_RECENT_FIRST));
+  const std::wstring item = MenuItemText(app().popup, 12);
+  EXPECT_EQ(item.rfind(L"&1:  ", 0), 0u) << item;
+  EXPECT_EQ(item.substr(item.size() - 12), L"shop.txt.TPX") << item;
   EXPECT_EQ(MenuItemText(app().popup, 14), L"A&bout...");
   EXPECT_NE(ReadText(PrefsPath()).find("shop.txt.TPX\r"), std::string::npos);
 
-  // A name already ending in the extension, in any case, is kept; Save then writes it again.
-  const std::filesystem::path lower = dir().path() / "depot.tpx";
-  ModalScript again;
-  again.Then(TypeFileName(lower.wstring()));
-  Command(IDM_SAVE_AS, again);
-  EXPECT_EQ(app().file_name, lower.wstring());
-  EXPECT_EQ(FileSize(lower), 18954u);
-  std::filesystem::remove(lower);
+  std::filesystem::remove(saved);
   app().modified = true;
   Command(IDM_SAVE);
-  EXPECT_EQ(FileSize(lower), 18954u);
+  EXPECT_EQ(FileSize(saved), 18954u);
   EXPECT_FALSE(app().modified);
 }
 
-TEST_F(CommandsTest, CancelInTheSavePromptLeavesTheDesignItsNameAndTheFlag) {
-  Start();
-  app().file_name = (dir().path() / "kept.TPX").wstring();
-  app().modified = true;
-  app().design.settings[100] = 0x5A;
-  SeenBox seen;
-  ModalScript script;
-  script.Then(ClickButton(IDCANCEL, &seen));
-  Command(IDM_NEW, script);
-  EXPECT_EQ(seen.caption, kProgramTitle);
-  EXPECT_EQ(seen.text, L"Save current program ?");
-  EXPECT_EQ(app().design.settings[100], 0x5A);
-  EXPECT_EQ(app().file_name, (dir().path() / "kept.TPX").wstring());
-  EXPECT_TRUE(app().modified);
-
-  // Closing the window asks the same; Cancel keeps it open.
-  ModalScript close;
-  close.Then(ClickButton(IDCANCEL));
-  Command(IDM_EXIT, close);
-  EXPECT_TRUE(IsWindow(app().main_window));
-}
-
-TEST_F(CommandsTest, YesWithACancelledOrFailedSaveStopsTheCommand) {
-  Start();
-  app().modified = true;
-  app().design.settings[100] = 0x5A;
-  // Yes, then Cancel in the Save dialog: nothing is lost.
-  ModalScript cancelled;
-  cancelled.Then(ClickButton(IDYES)).Then(Cancel());
-  Command(IDM_NEW, cancelled);
-  EXPECT_EQ(app().design.settings[100], 0x5A);
-  EXPECT_TRUE(app().modified);
-
-  // Yes, and the file cannot be written: the failure is shown and Open does not go on.
-  app().file_name = (dir().path() / "missing" / "folder" / "x.TPX").wstring();
-  SeenBox failure;
-  ModalScript failed;
-  failed.Then(ClickButton(IDYES)).Then(ClickButton(IDOK, &failure));
-  Command(IDM_OPEN, failed);
-  EXPECT_EQ(failure.caption, L"Error");
-  EXPECT_EQ(failure.text, L"File open/create failed!");
-  EXPECT_EQ(app().design.settings[100], 0x5A);
-  EXPECT_TRUE(app().modified);
-
-  // No discards the changes: New starts a new design.
-  ModalScript discard;
-  discard.Then(ClickButton(IDNO)).Then(Cancel());  // the editor sheet
-  Command(IDM_NEW, discard);
-  EXPECT_NE(app().design.settings[100], 0x5A);
-  EXPECT_FALSE(app().modified);
-  EXPECT_TRUE(app().file_name.empty());
-}
-
-TEST_F(CommandsTest, OpenLoadsTheChosenProjectAndRemembersIt) {
+TEST_F(CommandsTest, OpenNewAndEditRunTheEditorSheetAndARecentItemReopens) {
   Start();
   Design design = app().design;
   design.settings[100] = 0x33;
   const std::filesystem::path file = dir().path() / "Stock.TPX";
   ASSERT_TRUE(WriteProjectFile(file, design));
-  ModalScript script;
+
+  // Open: the Open dialog, then the sheet whose caption names the file.
+  ModalScript open;
   std::wstring sheet;
-  script.Then(TypeFileName(file.wstring())).Then([&](HWND window) {
+  open.Then(TypeFileName(file.wstring())).Then([&](HWND window) {
     sheet = WindowText(window);
     Cancel()(window);
   });
-  Command(IDM_OPEN, script);
-  EXPECT_NE(sheet.find(L"Stock.TPX"), std::wstring::npos) << "the editor sheet names the file";
+  Command(IDM_OPEN, open);
+  EXPECT_EQ(sheet, L"Генератор Приложений - [ " + file.wstring() + L" ]");
   EXPECT_EQ(app().design.settings[100], 0x33);
-  EXPECT_EQ(app().file_name, file.wstring());
-  EXPECT_FALSE(app().modified);
-  EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
-  ASSERT_EQ(app().prefs.recent.size(), 1u);
+  EXPECT_EQ(GetMenuItemID(app().popup, 12), static_cast<UINT>(IDM_RECENT_FIRST));
 
-  // A cancelled Open leaves a new design without a name, so Save cannot overwrite the file; the
-  // window is back at its place.
-  SetWindowPos(app().main_window, nullptr, 500, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ModalScript cancel;
-  cancel.Then(Cancel());
-  Command(IDM_OPEN, cancel);
-  EXPECT_NE(app().design.settings[100], 0x33);
-  EXPECT_TRUE(app().file_name.empty());
-  RECT frame{};
-  GetWindowRect(app().main_window, &frame);
-  EXPECT_EQ(frame.left, 300);
-  EXPECT_EQ(frame.top, 50);
-}
-
-TEST_F(CommandsTest, RecentFilesKeepFourMostRecentFirstAndReopen) {
-  Start();
-  std::vector<std::filesystem::path> files;
-  for (int i = 0; i < 5; ++i) {
-    Design design = app().design;
-    design.settings[100] = static_cast<uint8_t>(0x40 + i);
-    files.push_back(dir().path() / ("F" + std::to_string(i) + ".TPX"));
-    ASSERT_TRUE(WriteProjectFile(files.back(), design));
-    ASSERT_TRUE(win32::LoadProject(app(), files.back()));
-  }
-  // The fifth file dropped the oldest: F4, F3, F2, F1.
-  ASSERT_EQ(app().prefs.recent.size(), 4u);
-  EXPECT_EQ(GetMenuItemCount(app().popup), 14 + 5);
-  for (int n = 0; n < 4; ++n) {
-    EXPECT_EQ(GetMenuItemID(app().popup, 12 + n), static_cast<UINT>(IDM_RECENT_FIRST + n));
-    EXPECT_NE(MenuItemText(app().popup, 12 + n).find(files[4 - n].filename().wstring()),
-              std::wstring::npos);
-  }
-  // Reopening the third entry (F2) loads it and moves it to the front without growing the list.
-  Command(IDM_RECENT_FIRST + 2);
-  EXPECT_EQ(app().design.settings[100], 0x42);
-  EXPECT_EQ(app().file_name, files[2].wstring());
-  ASSERT_EQ(app().prefs.recent.size(), 4u);
-  EXPECT_EQ(GetMenuItemCount(app().popup), 14 + 5);
-  EXPECT_NE(MenuItemText(app().popup, 12).find(L"F2.TPX"), std::wstring::npos);
-  EXPECT_NE(MenuItemText(app().popup, 13).find(L"F4.TPX"), std::wstring::npos);
-
-  // A recent file that is gone: the failure is shown, the design and its name stay.
-  std::filesystem::remove(files[3]);  // third in the list now
-  SeenBox gone;
-  ModalScript failed;
-  failed.Then(ClickButton(IDOK, &gone));
-  Command(IDM_RECENT_FIRST + 2, failed);
-  EXPECT_EQ(gone.text, L"File open/create failed!");
-  EXPECT_EQ(app().design.settings[100], 0x42);
-  EXPECT_EQ(app().file_name, files[2].wstring());
-
-  // A long path is labelled by its first 15 characters, "..." and its last 22.
-  app().file_name = L"C:\\Projects\\Warehouses\\Inventory\\Q700.TPX";
-  win32::RememberFile(app());
-  EXPECT_EQ(MenuItemText(app().popup, 12), L"&1:  C:\\Projects\\War...ses\\Inventory\\Q700.TPX");
-}
-
-TEST_F(CommandsTest, NewEditAboutAndExitRun) {
-  Start();
+  // Edit: the sheet; the simulator is back on its main menu afterwards.
   app().simulator.SimulatorKey(3);  // Utilities
   ASSERT_EQ(app().simulator.state(), EngineState::kUtilities);
   ModalScript edit;
-  edit.Then(Cancel());  // the editor sheet
+  edit.Then(Cancel());
   Command(IDM_EDIT, edit);
   EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
-  app().design.settings[100] = 0x77;
-  ModalScript new_design;
-  new_design.Then(Cancel());  // not modified: no prompt, only the sheet
-  Command(IDM_NEW, new_design);
-  EXPECT_NE(app().design.settings[100], 0x77);
-  EXPECT_EQ(app().simulator.state(), EngineState::kMainMenu);
 
-  std::wstring title, texts;
+  // New: a new design in the sheet, named "New file".
+  ModalScript new_design;
+  new_design.Then([&](HWND window) {
+    sheet = WindowText(window);
+    Cancel()(window);
+  });
+  Command(IDM_NEW, new_design);
+  EXPECT_EQ(sheet, L"Генератор Приложений - [ New file ]");
+  EXPECT_NE(app().design.settings[100], 0x33);
+
+  // The recent item loads its file without a dialog; the menu keeps one item and its separator.
+  Command(IDM_RECENT_FIRST);
+  EXPECT_EQ(app().design.settings[100], 0x33);
+  EXPECT_EQ(app().file_name, file);
+  EXPECT_EQ(GetMenuItemCount(app().popup), 16);
+}
+
+TEST_F(CommandsTest, ClosingAModifiedDesignAsksInAMessageBox) {
+  Start();
+  app().modified = true;
+  SeenBox seen;
+  ModalScript cancel;
+  cancel.Then(ClickButton(IDCANCEL, &seen));
+  Command(IDM_EXIT, cancel);
+  EXPECT_EQ(seen.caption, L"Zentakel's Q700 Application Generator");
+  EXPECT_EQ(seen.text, L"Save current program ?");
+  EXPECT_TRUE(IsWindow(app().main_window));
+
+  ModalScript discard;
+  discard.Then(ClickButton(IDNO));
+  Command(IDM_EXIT, discard);
+  EXPECT_FALSE(IsWindow(app().main_window));
+}
+
+TEST_F(CommandsTest, TheExchangeCommandsReachTheLinkAndShowItsMessages) {
+  Start();
+  // A port that no system has, so every exchange stops at opening it.
+  app().link.port_override = "COM250";
+  app().prefs.download_via = kViaSerialSpp;
+  app().prefs.receive_via = kViaSerialSpp;
+  SeenBox application;
+  ModalScript download;
+  download.Then(ClickButton(IDOK, &application));
+  Command(IDM_DOWNLOAD_APPLICATION, download);
+  EXPECT_EQ(application.caption, L"Error");
+  EXPECT_EQ(application.text, L"Cannot open the COM port!");
+
+  SeenBox lookup;
+  ModalScript lookup_script;
+  lookup_script.Then(TypeFileName(dir().Write("items.txt", "12\r\n").wstring()))
+      .Then(ClickButton(IDOK, &lookup));
+  Command(IDM_DOWNLOAD_LOOKUP, lookup_script);
+  EXPECT_EQ(lookup.text, L"Cannot open the COM port!");
+
+  SeenBox receive;
+  ModalScript receive_script;
+  receive_script.Then(TypeFileName((dir().path() / "data.txt").wstring()))
+      .Then(ClickButton(IDOK, &receive));
+  Command(IDM_RECEIVE_DATA, receive_script);
+  EXPECT_EQ(receive.text, L"Cannot open the COM port!");
+}
+
+TEST_F(CommandsTest, AboutShowsTheVersionAndTheLinks) {
+  Start();
+  std::wstring texts;
   ModalScript about;
   about.Then([&](HWND box) {
-    title = WindowText(box);
     texts = StaticTexts(box);
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   });
@@ -243,15 +185,6 @@ TEST_F(CommandsTest, NewEditAboutAndExitRun) {
   EXPECT_NE(texts.find(L"3.63"), std::wstring::npos);
   EXPECT_NE(texts.find(L"https://www.mirdanto.example/q700"), std::wstring::npos);
   EXPECT_NE(texts.find(L"support@mirdanto.example"), std::wstring::npos);
-
-  // The accelerator table carries the shortcuts of the menu.
-  HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"TPQ700");
-  ACCEL keys[8] = {};
-  const int n = CopyAcceleratorTableW(table, keys, 8);
-  EXPECT_EQ(n, 5);
-
-  Command(IDM_EXIT);
-  EXPECT_FALSE(IsWindow(app().main_window));
 }
 
 }  // namespace

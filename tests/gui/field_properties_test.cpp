@@ -126,9 +126,8 @@ TEST_F(FieldPropertiesTest, ShortGs1CodeKeepsTheDialogOpenWithItsWarning) {
   EXPECT_EQ(f.line(kPartialStart, 0), 0x81);  // position 1 with "Save full barcode"
 }
 
-TEST_F(FieldPropertiesTest, InitialValuesAreFittedToTheLineType) {
+TEST_F(FieldPropertiesTest, InitialValueAndDecimalsReachTheDesign) {
   form().type(1) = kTypeReal;
-  form().type(2) = kTypeBoolean;
   RunSheet([&](HWND sheet, HWND page) {
     driver_.Expect([&](HWND dialog) {
       EXPECT_TRUE(Enabled(dialog, IDC_FIELD_DECIMALS));
@@ -139,19 +138,10 @@ TEST_F(FieldPropertiesTest, InitialValuesAreFittedToTheLineType) {
       Click(dialog, IDOK);
     });
     Click(page, IDC_LINE_MORE + 2);
-    driver_.Expect([&](HWND dialog) {
-      Click(dialog, IDC_FIELD_INITIAL);
-      Type(dialog, IDC_FIELD_INITIAL_EDIT, L"x");
-      EXPECT_EQ(Text(dialog, IDC_FIELD_INITIAL_EDIT), L"");
-      Type(dialog, IDC_FIELD_INITIAL_EDIT, L"Y");
-      Click(dialog, IDOK);
-    });
-    Click(page, IDC_LINE_MORE + 3);
     PressOk(sheet);
   });
   EXPECT_EQ(SlotText(form().initial_value(1)), "1253");
   EXPECT_EQ(form().line(kDecimalPlaces, 1), 2);
-  EXPECT_EQ(SlotText(form().initial_value(2)), "Y");
 }
 
 TEST_F(FieldPropertiesTest, UntickedInputMarkAndCancelLeaveNoTrace) {

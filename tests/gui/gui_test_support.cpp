@@ -93,6 +93,12 @@ void Type(HWND dialog, int id, const std::wstring& text) {
   SetDlgItemTextW(dialog, id, text.c_str());
 }
 
+void KeyIn(HWND dialog, int id, const std::wstring& keys) {
+  HWND box = GetDlgItem(dialog, id);
+  SendMessageW(box, EM_SETSEL, 0, -1);  // the first key replaces the whole text
+  for (wchar_t key : keys) SendMessageW(box, WM_CHAR, key, 1);
+}
+
 void Choose(HWND dialog, int id, int position) {
   HWND list = GetDlgItem(dialog, id);
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);

@@ -50,9 +50,12 @@ class ModalDriver {
 
 // User actions. Each sends what the control itself would send for a user's input.
 void Type(HWND dialog, int id, const std::wstring& text);  // the edit box sends EN_CHANGE
-void Choose(HWND dialog, int id, int position);            // selection and CBN_SELCHANGE
-void Click(HWND dialog, int id);                           // BM_CLICK
-void ClickAt(HWND window, int x, int y);                   // left button down and up
+// Types `keys` over the whole text of an edit box one character at a time, as the keyboard
+// does: the box's own limit of characters and its digits-only style apply.
+void KeyIn(HWND dialog, int id, const std::wstring& keys);
+void Choose(HWND dialog, int id, int position);  // selection and CBN_SELCHANGE
+void Click(HWND dialog, int id);                 // BM_CLICK
+void ClickAt(HWND window, int x, int y);         // left button down and up
 
 // Reading controls.
 std::wstring Text(HWND dialog, int id);
@@ -75,11 +78,6 @@ POINT CodeCentre(HWND grid, int columns, int code);
 void ShowNow(HWND dialog);
 // The colour of a pixel of a window as it is on the screen.
 COLORREF PixelAt(HWND window, int x, int y);
-
-// Saves a picture of the window into $Q700_SCREENSHOT_DIR/<name>.bmp when that is set.
-void SaveScreenshot(HWND window, const char* name);
-// Saves what the screen shows in `area` (screen coordinates) the same way, as it is now.
-void SaveScreenArea(const RECT& area, const char* name);
 
 // A new design with the built-in texts, and the editor over it.
 class EditorTest : public testing::Test {

@@ -1,9 +1,15 @@
-// The label tables against the dialog templates, and relabelling of the detail dialogs from an
-// active language.
-#include "editor/form_labels.h"
+// The dialog templates as the program loads them show the texts the build read from the resource
+// scripts, and the detail dialogs relabel from an active language.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include "editor/label_texts.h"
 #include "editor/win32/grid_control.h"
 #include "gui_test_support.h"
 #include "model/form_record.h"
+#include "resources/dialog_texts.h"
 #include "resources/dialogs/form_ids.h"
 #include "ui/win32/dialog_handler.h"
 #include "ui/win32/text_convert.h"
@@ -15,55 +21,32 @@ INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-// Every labelled control of a table carries the table's built-in text in its template, so a
-// language file written from the tables names what the user sees.
-TEST(LabelTables, MatchTheDialogTemplates) {
+// The English labels that the tool lists and the tests compare with are the ones the program's
+// own templates show.
+TEST(DialogTemplates, ShowTheTextsTheBuildReadFromThem) {
+  INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&init);
   win32::RegisterGridClass();
   HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
-  const struct {
-    const wchar_t* name;
-    const LabelTable* table;
-  } templates[] = {
-      {L"FORMDLG", &editor::kFormPageLabels},
-      {L"AdvanceDlg", &editor::kFieldPropertiesLabels},
-      {L"LookupAdvanceDlg", &editor::kLookupPropertiesLabels},
-      {L"DateTimeStampDlg", &editor::kStampLabels},
-      {L"FormBranchDlg", &editor::kBranchLabels},
-      {L"FormSummation", &editor::kSummationLabels},
-      {L"FormRemains", &editor::kRemainsLabels},
-      {L"GRIDDLG", &editor::kKeySequencePickerLabels},
-      {L"ACGRIDDLG", &editor::kCharacterPickerLabels},
-  };
-  EXPECT_EQ(std::size(templates), editor::kFormLabelTables.size());
-  for (const auto& t : templates) {
-    HWND dialog = CreateDialogParamW(win32::ResourceModule(), t.name, parent, InertDialogProc, 0);
-    ASSERT_NE(dialog, nullptr) << testing::PrintToString(std::wstring(t.name));
-    EXPECT_EQ(WindowText(dialog), win32::FromUtf8(t.table->title));
-    for (const LabelRow& row : t.table->rows) {
-      if (row.control == 0) continue;
-      EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
-          << "control " << row.control << " of " << testing::PrintToString(std::wstring(t.name));
+  for (const LabelTable* table : editor::EditorLabelTables()) {
+    const std::string name(table->dialog);
+    HWND dialog = CreateDialogParamW(win32::ResourceModule(), win32::FromUtf8(name).c_str(), parent,
+                                     InertDialogProc, 0);
+    ASSERT_NE(dialog, nullptr) << name;
+    EXPECT_EQ(WindowText(dialog), win32::FromUtf8(TemplateTitle(name))) << name;
+    for (const LabelRow& row : table->rows) {
+      EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(TemplateText(name, row.control)))
+          << "control " << row.control << " of " << name;
+    }
+    for (int button : {IDOK, IDCANCEL}) {
+      if (GetDlgItem(dialog, button) != nullptr) {
+        EXPECT_EQ(Text(dialog, button), win32::FromUtf8(TemplateText(name, button))) << name;
+      }
     }
     DestroyWindow(dialog);
   }
   DestroyWindow(parent);
-}
-
-// Language ids stay inside the blocks of their dialogs, and no two labels of different texts
-// share one.
-TEST(LabelTables, KeepTheirIdsInTheirBlocks) {
-  const std::pair<int, int> blocks[] = {{51, 69},   {71, 99},   {101, 109}, {111, 129}, {141, 149},
-                                        {151, 159}, {161, 169}, {131, 133}, {671, 671}};
-  for (size_t i = 0; i < editor::kFormLabelTables.size(); ++i) {
-    const LabelTable& table = *editor::kFormLabelTables[i];
-    const auto [first, last] = blocks[i];
-    EXPECT_TRUE(table.title_id >= first && table.title_id <= last) << table.title;
-    for (const LabelRow& row : table.rows) {
-      EXPECT_TRUE(row.language_id >= first && row.language_id <= last) << row.text;
-      EXPECT_EQ(BuiltInLabel(table, row.language_id), row.text);
-    }
-  }
 }
 
 class DetailRelabelTest : public EditorTest {};

@@ -1,15 +1,10 @@
-// The label tables of the Menu, Lookup, Settings and Startup pages and the Settings dialogs
-// against their templates, and the pages and dialogs relabelled from an active language.
+// The Menu, Lookup, Settings and Startup pages and the Settings dialogs relabelled from an active
+// language.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
 // clang-format on
 
-#include <map>
-
-#include "editor/barcode_labels.h"
-#include "editor/form_labels.h"
-#include "editor/page_labels.h"
 #include "gui_test_support.h"
 #include "resources/dialogs/pages_ids.h"
 #include "resources/dialogs/settings_ids.h"
@@ -19,70 +14,6 @@
 
 namespace q700::gui_test {
 namespace {
-
-INT_PTR CALLBACK InertDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-TEST(PageLabelTables, MatchTheDialogTemplates) {
-  INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&init);
-  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-  const wchar_t* templates[] = {L"MENUDLG",        L"LOOKUPDLG",     L"SETTINGSDLG", L"SECURITYDLG",
-                                L"FUNCTIONKEYDLG", L"ACSETTINGSDLG", L"STARTUPDLG"};
-  ASSERT_EQ(std::size(templates), editor::kPageLabelTables.size());
-  for (size_t i = 0; i < std::size(templates); ++i) {
-    const LabelTable& table = *editor::kPageLabelTables[i];
-    const std::string name = testing::PrintToString(std::wstring(templates[i]));
-    HWND dialog =
-        CreateDialogParamW(win32::ResourceModule(), templates[i], parent, InertDialogProc, 0);
-    ASSERT_NE(dialog, nullptr) << name;
-    EXPECT_EQ(WindowText(dialog), win32::FromUtf8(table.title)) << name;
-    for (const LabelRow& row : table.rows) {
-      if (row.control == 0) continue;
-      EXPECT_EQ(Text(dialog, row.control), win32::FromUtf8(row.text))
-          << "control " << row.control << " of " << name;
-    }
-    DestroyWindow(dialog);
-  }
-  DestroyWindow(parent);
-}
-
-// Each dialog keeps to its block of language ids, and one id names one text in every table, so
-// a language file written from the tables is unambiguous.
-TEST(PageLabelTables, KeepTheirIdsInTheirBlocksAndOneTextPerId) {
-  const std::pair<int, int> blocks[] = {{201, 214}, {251, 269}, {601, 636}, {615, 640},
-                                        {681, 689}, {641, 657}, {701, 710}};
-  constexpr int kDeleteIfNullValue = 1795;  // the Lookup page's one label outside its block
-  std::map<int, std::string_view> texts;
-  const auto same_text = [&](int id, std::string_view text) {
-    const auto [it, added] = texts.emplace(id, text);
-    EXPECT_TRUE(added || it->second == text) << id << ": " << it->second << " / " << text;
-  };
-  for (size_t i = 0; i < editor::kPageLabelTables.size(); ++i) {
-    const LabelTable& table = *editor::kPageLabelTables[i];
-    const auto [first, last] = blocks[i];
-    if (!table.title_loaded) {
-      EXPECT_TRUE(table.title_id >= first && table.title_id <= last) << table.title;
-      same_text(table.title_id, table.title);
-    }
-    for (const LabelRow& row : table.rows) {
-      EXPECT_TRUE((row.language_id >= first && row.language_id <= last) ||
-                  row.language_id == kDeleteIfNullValue)
-          << row.text;
-      same_text(row.language_id, row.text);
-    }
-  }
-  const auto other_tables = [&](auto tables) {
-    for (const LabelTable* table : tables) {
-      if (!table->title_loaded) same_text(table->title_id, table->title);
-      for (const LabelRow& row : table->rows) same_text(row.language_id, row.text);
-    }
-  };
-  other_tables(std::span<const LabelTable* const>(editor::kFormLabelTables));
-  other_tables(editor::BarcodeLabelTables());
-}
 
 class PageRelabelTest : public EditorTest {
  protected:

@@ -1,4 +1,5 @@
-// The Preferences dialog over its file, and languages relabelling the pop-up menu.
+// The Preferences dialog's controls reaching its rules (tested natively in tests/app), and
+// languages relabelling the dialog, the pop-up menu and the save prompt.
 #include <fstream>
 
 #include "gui/program_fixture.h"
@@ -59,6 +60,7 @@ TEST_F(PreferencesTest, ShowsTheFileAndWritesTheChangesOnOk) {
     on_top = IsDlgButtonChecked(dialog, IDC_PREF_ON_TOP);
     language_enabled = IsWindowEnabled(GetDlgItem(dialog, IDC_PREF_LANGUAGE));
     Choose(dialog, IDC_PREF_DOWNLOAD, 0);
+    Choose(dialog, IDC_PREF_RECEIVE, 2);
     Choose(dialog, IDC_PREF_BAUD, 4);
     SendMessageW(GetDlgItem(dialog, IDC_PREF_AUTO_PRELOAD), BM_CLICK, 0, 0);
     SendMessageW(GetDlgItem(dialog, IDC_PREF_ON_TOP), BM_CLICK, 0, 0);
@@ -75,7 +77,7 @@ TEST_F(PreferencesTest, ShowsTheFileAndWritesTheChangesOnOk) {
   EXPECT_FALSE(language_enabled);  // no language files
 
   const std::string file = ReadText(PrefsPath());
-  const std::string expected = "Unknow\r0\r1\r1\r4\r1\r0\r0\r";
+  const std::string expected = "Unknow\r0\r2\r1\r4\r1\r0\r0\r";
   EXPECT_EQ(file.substr(0, expected.size()), expected);
   EXPECT_EQ(app().prefs.baud_rate, 4);
   EXPECT_EQ(app().prefs.auto_preload, 1);
@@ -147,6 +149,22 @@ TEST_F(PreferencesTest, ALanguageRelabelsTheMenuAndDefaultEnglishRestoresIt) {
   EXPECT_NE(ReadText(PrefsPath()).find("\r0\r0\r0\r0\r"), std::string::npos);
   EXPECT_EQ(MenuItemText(app().popup, 0), L"&New\tCtrl+N");
   EXPECT_EQ(MenuItemText(app().popup, 13), L"E&xit\tAlt+F4");
+}
+
+TEST_F(PreferencesTest, DetectCradleShowsWhatTheDetectionFound) {
+  Start();
+  ModalScript script;
+  AnswerNoPorts(script);
+  SeenBox seen;
+  script.Then([&](HWND dialog) {
+    // The detection's message box opens inside the click; it is the next step.
+    SendMessageW(GetDlgItem(dialog, IDC_PREF_DETECT), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  });
+  script.Then(ClickButton(IDOK, &seen));
+  Command(IDM_PREFERENCES, script);
+  EXPECT_EQ(seen.caption, L"Detecting Result");
+  EXPECT_EQ(seen.text, L"Cradle is not available!! ");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/win32/dialogs.h"
 #include "editor/barcode_labels.h"
 #include "editor/form_labels.h"
+#include "editor/label_texts.h"
 #include "editor/page_labels.h"
 #include "editor/symbology_tables.h"
 #include "gui/gui_test_support.h"
@@ -57,15 +58,6 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-// Every label table of the editor.
-std::vector<const LabelTable*> EditorTables() {
-  std::vector<const LabelTable*> tables(editor::kFormLabelTables.begin(),
-                                        editor::kFormLabelTables.end());
-  tables.insert(tables.end(), editor::kPageLabelTables.begin(), editor::kPageLabelTables.end());
-  for (const LabelTable* table : editor::BarcodeLabelTables()) tables.push_back(table);
-  return tables;
-}
-
 class RussianLanguage : public ProgramTest {
  protected:
   void SetUp() override {
@@ -88,10 +80,8 @@ class RussianLanguage : public ProgramTest {
     Start();
     ASSERT_TRUE(app().texts.language_active());
     for (const StringTableEntry& entry : StringTable()) english_[entry.text].insert(entry.id);
-    for (const LabelTable* table : EditorTables()) {
-      english_[std::string(table->title)].insert(table->title_id);
-      for (const LabelRow& row : table->rows)
-        english_[std::string(row.text)].insert(row.language_id);
+    for (const editor::LanguageIdText& entry : editor::LanguageIdTexts()) {
+      english_[entry.text].insert(entry.id);
     }
   }
 
@@ -103,15 +93,15 @@ class RussianLanguage : public ProgramTest {
   // `unlabelled` names controls the program leaves in their template's text in every language.
   void ExpectRelabelled(HWND dialog, const LabelTable& table, bool page = false,
                         std::set<int> skip = {}, std::set<int> unlabelled = {}) {
-    ASSERT_NE(dialog, nullptr) << table.title;
-    const std::string where = std::string(table.title);
+    ASSERT_NE(dialog, nullptr) << table.dialog;
+    const std::string where = std::string(table.dialog);
     if (!page) {
       EXPECT_EQ(gui_test::WindowText(dialog), Russian(table.title_id)) << where;
     }
     for (const LabelRow& row : table.rows) {
-      if (row.control == 0 || skip.count(row.control) != 0) continue;
+      if (skip.count(row.control) != 0) continue;
       EXPECT_EQ(Text(dialog, row.control), Russian(row.language_id))
-          << "control " << row.control << " (\"" << row.text << "\") of " << where;
+          << "control " << row.control << " (" << row.language_id << ") of " << where;
     }
     if (GetDlgItem(dialog, IDOK) != nullptr) {
       EXPECT_EQ(Text(dialog, IDOK), Russian(1218)) << where;
@@ -204,24 +194,19 @@ TEST_F(RussianLanguage, PreferencesAboutProgressAndReceiving) {
   }
   WithDialog([&] { SendMessageW(app().main_window, WM_COMMAND, IDM_PREFERENCES, 0); },
              [&](HWND dialog) {
-               const LabelRow rows[] = {
-                   {IDC_PREF_DOWNLOAD_LABEL, 12, "&Download via :"},
-                   {IDC_PREF_RECEIVE_LABEL, 13, "&Receive data via :"},
-                   {IDC_PREF_PORT_LABEL, 14, "&COM port :"},
-                   {IDC_PREF_BAUD_LABEL, 15, "&Baud rate :"},
-                   {IDC_PREF_AUTO_PRELOAD, 16, "&Auto-preload the last editing file."},
-                   {IDC_PREF_ON_TOP, 17, "Always &on top."},
-                   {IDC_PREF_LANGUAGE_LABEL, 18, "&Language :"},
-                   {IDC_PREF_DETECT, 19, "De&tect Cradle"}};
-               ExpectRelabelled(dialog, {11, "TPQ700 Preferences", rows});
+               const LabelRow rows[] = {{IDC_PREF_DOWNLOAD_LABEL, 12}, {IDC_PREF_RECEIVE_LABEL, 13},
+                                        {IDC_PREF_PORT_LABEL, 14},     {IDC_PREF_BAUD_LABEL, 15},
+                                        {IDC_PREF_AUTO_PRELOAD, 16},   {IDC_PREF_ON_TOP, 17},
+                                        {IDC_PREF_LANGUAGE_LABEL, 18}, {IDC_PREF_DETECT, 19}};
+               ExpectRelabelled(dialog, {"PreferencesDlg", 11, rows});
                EXPECT_EQ(gui_test::ItemAt(dialog, IDC_PREF_LANGUAGE, 1), L"Русский");
                Click(dialog, IDCANCEL);
              });
   WithDialog([&] { SendMessageW(app().main_window, WM_COMMAND, IDM_ABOUT, 0); },
              [&](HWND dialog) {
-               const LabelRow rows[] = {{IDC_ABOUT_DESIGNED, win32::kAboutDesignedId, ""},
-                                        {IDC_ABOUT_REWORKED, win32::kAboutReworkedId, ""}};
-               ExpectRelabelled(dialog, {win32::kAboutTitleId, "About TPQ700", rows});
+               const LabelRow rows[] = {{IDC_ABOUT_DESIGNED, win32::kAboutDesignedId},
+                                        {IDC_ABOUT_REWORKED, win32::kAboutReworkedId}};
+               ExpectRelabelled(dialog, {"AboutBox", win32::kAboutTitleId, rows});
                Click(dialog, IDOK);
              });
 
@@ -229,8 +214,8 @@ TEST_F(RussianLanguage, PreferencesAboutProgressAndReceiving) {
   driver_.Expect([](HWND) {});
   app().link_ui.OpenProgress();
   HWND progress = app().link_ui.progress_window();
-  const LabelRow progress_rows[] = {{IDC_PROGRESS_LABEL, 8, "Downloading..."}};
-  ExpectRelabelled(progress, {7, "Progress", progress_rows});
+  const LabelRow progress_rows[] = {{IDC_PROGRESS_LABEL, 8}};
+  ExpectRelabelled(progress, {"ProgressDlg", 7, progress_rows});
   app().link_ui.CloseProgress();
 
   EXPECT_EQ(win32::ReceiveCountText(app().texts, 12), Russian(6) + L" 12");
@@ -368,21 +353,22 @@ TEST_F(RussianEditor, BarcodePageAndTheSymbologyDialogs) {
     for (int i = 0; i < editor::kBarcodeDialogCount; ++i) {
       const auto dialog_kind = static_cast<editor::BarcodeDialog>(i);
       const editor::BarcodeDialogInfo& info = editor::InfoOf(dialog_kind);
-      WithDialog([&] { Click(page, info.button); },
-                 [&](HWND dialog) {
-                   // The length labels follow the length qualification.
-                   ExpectRelabelled(dialog, editor::SymbologyLabels(dialog_kind), false,
-                                    {IDC_LENGTH_FIRST_LABEL, IDC_LENGTH_SECOND_LABEL});
-                   if (info.kind == editor::DialogKind::kLength) {
-                     const std::wstring first = Text(dialog, IDC_LENGTH_FIRST_LABEL);
-                     bool found = false;
-                     for (const LabelRow& row : editor::SymbologyLabels(dialog_kind).rows) {
-                       found = found || (row.control == 0 && first == Russian(row.language_id));
-                     }
-                     EXPECT_TRUE(found) << info.template_name << ": " << win32::ToUtf8(first);
-                   }
-                   Click(dialog, IDCANCEL);
-                 });
+      WithDialog(
+          [&] { Click(page, info.button); },
+          [&](HWND dialog) {
+            // The length labels follow the length qualification.
+            ExpectRelabelled(dialog, editor::SymbologyLabels(dialog_kind), false,
+                             {IDC_LENGTH_FIRST_LABEL, IDC_LENGTH_SECOND_LABEL});
+            if (info.kind == editor::DialogKind::kLength) {
+              const std::wstring first = Text(dialog, IDC_LENGTH_FIRST_LABEL);
+              bool found = false;
+              for (const ComposedText& composed : editor::SymbologyLabels(dialog_kind).composed) {
+                found = found || first == Russian(composed.language_id);
+              }
+              EXPECT_TRUE(found) << info.template_name << ": " << win32::ToUtf8(first);
+            }
+            Click(dialog, IDCANCEL);
+          });
     }
   });
   EXPECT_EQ(dialogs_seen_, 1 + editor::kBarcodeDialogCount);

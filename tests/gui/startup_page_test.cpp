@@ -58,12 +58,10 @@ TEST_F(StartupPageTest, DelimitersFontAndGroupsReachTheDesignOnOk) {
     EXPECT_EQ(Text(page, IDC_STARTUP_FIRST_TEXT), L"A");
     Type(page, IDC_STARTUP_FIRST_TEXT, L"b");
     EXPECT_EQ(Text(page, IDC_STARTUP_FIRST_CODE), L"98");
-    Type(page, IDC_STARTUP_FIRST_CODE, L"300");
-    EXPECT_EQ(Text(page, IDC_STARTUP_FIRST_CODE), L"255");
     ExpectMessage(message);
     Type(page, IDC_STARTUP_FIRST_CODE, L"13");
     EXPECT_EQ(message, L"Invalid value!");
-    EXPECT_EQ(Text(page, IDC_STARTUP_FIRST_CODE), L"255");
+    EXPECT_EQ(Text(page, IDC_STARTUP_FIRST_CODE), L"98");
 
     EXPECT_FALSE(Enabled(page, IDC_STARTUP_SECOND_CODE));
     Choose(page, IDC_STARTUP_COUNT, 2);
@@ -84,21 +82,11 @@ TEST_F(StartupPageTest, DelimitersFontAndGroupsReachTheDesignOnOk) {
     PressOk(sheet);
   });
   EXPECT_EQ(design_.settings[kStartTarget], 1);
-  EXPECT_EQ(design_.settings[kFirstDelimiter], 255);
+  EXPECT_EQ(design_.settings[kFirstDelimiter], 98);
   EXPECT_EQ(design_.settings[kSecondDelimiter], 0);  // one delimiter counts
   EXPECT_EQ(design_.settings[kLargeFont], 1);
   EXPECT_EQ(RowOfDesign(1, 0), "ABCDEFGHIJKL");
   EXPECT_EQ(RowOfDesign(1, 1), "2.BrowseData");
-
-  RunSheet([&](HWND sheet, HWND) {
-    HWND page = ShowPage(sheet, L"Startup");
-    EXPECT_TRUE(Checked(page, IDC_STARTUP_LARGE_FONT));
-    Choose(page, IDC_STARTUP_COUNT, 0);
-    EXPECT_FALSE(Enabled(page, IDC_STARTUP_FIRST_CODE));
-    PressOk(sheet);
-  });
-  EXPECT_EQ(design_.settings[kFirstDelimiter], 0);
-  EXPECT_EQ(design_.settings[kSecondDelimiter], 0);
 }
 
 class StartupImportTest : public StartupPageTest {

@@ -7,17 +7,15 @@
 #include "link/link.h"
 #include "link/memory_port.h"
 #include "support/fake_ports.h"
-#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
 
 using test::FakePortSystem;
-using test::RecordingSink;
 
 // A cradle whose transceiver echoes the probe in control mode at one speed only.
 struct CradleTest : ::testing::Test {
-  CradleTest() : line(clock), link(ports, clock, sink, prefs) {
+  CradleTest() : line(clock), link(ports, clock, prefs) {
     ports.entries = {{"\\Device\\VCP0", "COM7"}};
     ports.line = &line;
     prefs.port_index = 0;
@@ -54,7 +52,6 @@ struct CradleTest : ::testing::Test {
   FakeClock clock;
   MemoryPortPair line;
   FakePortSystem ports;
-  RecordingSink sink;
   LinkSettings prefs;
   Link link;
   std::unique_ptr<SerialPort> cradle;
@@ -65,8 +62,9 @@ struct CradleTest : ::testing::Test {
 TEST_F(CradleTest, CommandsTheSpeedOfThePreferencesAtTheSpeedThatAnswered) {
   prefs.baud_rate = 2;
   const uint64_t start = clock.NowMs();
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, true));
-  EXPECT_TRUE(sink.messages.empty());
+  const PortOpenResult opened = OpenLinkPort(link, Connection::kDownload, LinkRoute::kIrCradle);
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(opened.messages.empty());
 
   const std::vector<Sent> sent = SentBytes();
   ASSERT_EQ(sent.size(), 6u);
@@ -109,7 +107,7 @@ TEST_F(CradleTest, AnAnswerAt9600KeepsTheLongPauses) {
   echo_baud = 9600;
   prefs.baud_rate = 0;
   const uint64_t start = clock.NowMs();
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, true));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kIrCradle));
   const std::vector<Sent> sent = SentBytes();
   ASSERT_EQ(sent.size(), 4u);
   EXPECT_EQ(sent[1].byte, 0x07);
@@ -122,7 +120,7 @@ TEST_F(CradleTest, AnAnswerAt9600KeepsTheLongPauses) {
 
 TEST_F(CradleTest, SpeedIndexPastTheTableRepeatsTheCommandByteAndKeepsTheSpeed) {
   prefs.baud_rate = 5;
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, true));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kIrCradle));
   const std::vector<Sent> sent = SentBytes();
   ASSERT_EQ(sent.size(), 6u);
   EXPECT_EQ(sent[3].byte, 0x07);
@@ -134,11 +132,12 @@ TEST_F(CradleTest, SpeedIndexPastTheTableRepeatsTheCommandByteAndKeepsTheSpeed) 
 
 TEST_F(CradleTest, NoEchoOrAWrongOneFailsTheConnection) {
   echo_byte = 0x0E;
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, true));
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].caption_id, 1121);
-  EXPECT_EQ(sink.messages[0].text_id, 1167);
-  EXPECT_EQ(sink.messages[0].icon, Icon::kWarning);
+  const PortOpenResult download = OpenLinkPort(link, Connection::kDownload, LinkRoute::kIrCradle);
+  EXPECT_EQ(download.status, PortOpen::kCradleFailed);
+  ASSERT_EQ(download.messages.size(), 1u);
+  EXPECT_EQ(download.messages[0].caption_id, 1121);
+  EXPECT_EQ(download.messages[0].text_id, 1167);
+  EXPECT_EQ(download.messages[0].icon, Icon::kWarning);
   EXPECT_FALSE(line.IsOpen(0));
   // All five speeds were probed, and nothing but probes went out.
   const std::vector<Sent> sent = SentBytes();
@@ -148,10 +147,12 @@ TEST_F(CradleTest, NoEchoOrAWrongOneFailsTheConnection) {
 
   echo_baud = 1200;
   echo_byte = kCradleProbe;
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, true));
-  ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[1].text_id, 1163);
-  EXPECT_EQ(sink.messages[1].icon, Icon::kWarning);
+  const PortOpenResult receive = OpenLinkPort(link, Connection::kReceive, LinkRoute::kIrCradle);
+  EXPECT_EQ(receive.status, PortOpen::kCradleFailed);
+  ASSERT_EQ(receive.messages.size(), 1u);
+  EXPECT_EQ(receive.messages[0].caption_id, 1121);
+  EXPECT_EQ(receive.messages[0].text_id, 1163);
+  EXPECT_EQ(receive.messages[0].icon, Icon::kWarning);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ class DownloadTest : public ::testing::Test, public ScriptedTerminalLink {
   }
 
   bool Download() {
-    return DownloadToTerminal(link, ui, design, false, DownloadMode::kApplication);
+    return DownloadToTerminal(link, ui, design, LinkRoute::kDirect, DownloadMode::kApplication);
   }
 
   TextLoader texts;

@@ -7,16 +7,14 @@
 
 #include "link/memory_port.h"
 #include "support/fake_ports.h"
-#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
 
 using test::FakePortSystem;
-using test::RecordingSink;
 
 struct LinkTest : ::testing::Test {
-  LinkTest() : line(clock), link(ports, clock, sink, prefs) {
+  LinkTest() : line(clock), link(ports, clock, prefs) {
     ports.entries = {{"\\Device\\Serial0", "COM1"}, {"\\Device\\VCP0", "COM7"}};
     ports.line = &line;
     ports.line_device = "\\\\.\\COM7";
@@ -37,14 +35,13 @@ struct LinkTest : ::testing::Test {
   FakeClock clock;
   MemoryPortPair line;
   FakePortSystem ports;
-  RecordingSink sink;
   LinkSettings prefs;
   Link link;
   std::unique_ptr<SerialPort> terminal;
 };
 
 TEST_F(LinkTest, RepliesEndAtCarriageReturnTenCharactersOrTwoSeconds) {
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
   TerminalSends("ACK\r");
   ReadReply(link);
   EXPECT_EQ(link.ReplyText(), "ACK");
@@ -85,7 +82,7 @@ TEST_F(LinkTest, RepliesEndAtCarriageReturnTenCharactersOrTwoSeconds) {
 }
 
 TEST_F(LinkTest, TransfersKeepTheirOneSecondLimit) {
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect));
   uint8_t buffer[8];
   size_t got = 99;
   uint64_t start = clock.NowMs();
@@ -106,14 +103,14 @@ TEST_F(LinkTest, TransfersKeepTheirOneSecondLimit) {
   EXPECT_FALSE(LinkWrite(link, ConstBytes(buffer, 4)));
   EXPECT_EQ(clock.NowMs() - start, 1000u);
 
-  CloseLinkPort(link, false);
+  CloseLinkPort(link, UnreadInput::kKeep);
   EXPECT_FALSE(LinkWrite(link, ConstBytes(buffer, 4)));
   EXPECT_FALSE(LinkRead(link, Bytes(buffer, 4), &got));
 }
 
 TEST_F(LinkTest, ConnectionTypesSetTheLineAndTheRecordLivesOn) {
   prefs.baud_rate = 1;
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
   EXPECT_EQ(ports.opened.back(), "\\\\.\\COM7");
   EXPECT_EQ(link.port_name, "COM7");
   LineSettings expected;
@@ -126,7 +123,7 @@ TEST_F(LinkTest, ConnectionTypesSetTheLineAndTheRecordLivesOn) {
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back().kind, PortEvent::Kind::kTimeouts);
   EXPECT_EQ(events.back().timeouts, kLinkTimeouts);
-  CloseLinkPort(link, true);
+  CloseLinkPort(link, UnreadInput::kDiscard);
   EXPECT_FALSE(line.IsOpen(0));
   EXPECT_EQ(line.Events(0).back().kind, PortEvent::Kind::kPurge);
   EXPECT_TRUE(line.Events(0).back().purge_receive);
@@ -135,53 +132,67 @@ TEST_F(LinkTest, ConnectionTypesSetTheLineAndTheRecordLivesOn) {
   // speed.
   prefs.receive_via = kViaIrda;
   prefs.baud_rate = 5;
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect));
   EXPECT_EQ(line.Settings(0), expected);
-  CloseLinkPort(link, false);
+  CloseLinkPort(link, UnreadInput::kKeep);
 
   // A first IrDA connection finds both lines off.
-  Link fresh(ports, clock, sink, prefs);
+  Link fresh(ports, clock, prefs);
   prefs.baud_rate = 4;
-  ASSERT_TRUE(OpenLinkPort(fresh, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(fresh, Connection::kReceive, LinkRoute::kDirect));
   EXPECT_EQ(line.Settings(0).rts, RtsControl::kDisable);
   EXPECT_EQ(line.Settings(0).dtr, DtrControl::kDisable);
   EXPECT_EQ(line.Settings(0).baud_rate, 9600u);
-  EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(LinkTest, FailuresTellTheUserByConnectionKind) {
+// The message a failed opening carries: text id 0 for none.
+struct Expected {
+  PortOpen status;
+  int text_id;
+  Icon icon;
+};
+
+void ExpectFailure(const PortOpenResult& result, const Expected& expected) {
+  EXPECT_EQ(result.status, expected.status);
+  EXPECT_FALSE(result.ok());
+  EXPECT_FALSE(result.reason.empty());
+  if (expected.text_id == 0) {
+    EXPECT_TRUE(result.messages.empty());
+    return;
+  }
+  ASSERT_EQ(result.messages.size(), 1u);
+  EXPECT_EQ(result.messages[0].caption_id, 1121);
+  EXPECT_EQ(result.messages[0].text_id, expected.text_id);
+  EXPECT_EQ(result.messages[0].icon, expected.icon);
+}
+
+TEST_F(LinkTest, FailuresCarryTheMessageOfTheConnectionKind) {
   // A port index past the list: no port name, so nothing to open, and no stale name either.
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
-  CloseLinkPort(link, false);
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
+  CloseLinkPort(link, UnreadInput::kKeep);
   prefs.port_index = 5;
   const size_t opens = ports.opened.size();
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, false));
+  ExpectFailure(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect),
+                {PortOpen::kCannotOpen, 1162, Icon::kWarning});
   EXPECT_EQ(ports.opened.size(), opens);
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].caption_id, 1121);
-  EXPECT_EQ(sink.messages[0].text_id, 1162);
-  EXPECT_EQ(sink.messages[0].icon, Icon::kWarning);
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.messages[1].text_id, 1162);
-  EXPECT_EQ(sink.messages[1].icon, Icon::kNone);
+  ExpectFailure(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect),
+                {PortOpen::kCannotOpen, 1162, Icon::kNone});
 
-  // The port is busy elsewhere.
+  // The port is busy elsewhere: the result names it.
   prefs.port_index = 1;
   auto other = line.Open(0);
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.messages.size(), 3u);
+  const PortOpenResult busy = OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect);
+  ExpectFailure(busy, {PortOpen::kCannotOpen, 1162, Icon::kNone});
+  EXPECT_NE(busy.reason.find("COM7"), std::string::npos) << busy.reason;
   other.reset();
 
   // The port refuses the settings: told in a download, silent in a receive; closed either way.
   line.SetRefuseSettings(0, true);
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kDownload, false));
-  ASSERT_EQ(sink.messages.size(), 4u);
-  EXPECT_EQ(sink.messages[3].caption_id, 1121);
-  EXPECT_EQ(sink.messages[3].text_id, 1169);
-  EXPECT_EQ(sink.messages[3].icon, Icon::kWarning);
+  ExpectFailure(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect),
+                {PortOpen::kSettingsRefused, 1169, Icon::kWarning});
   EXPECT_FALSE(line.IsOpen(0));
-  EXPECT_FALSE(OpenLinkPort(link, Connection::kReceive, false));
-  EXPECT_EQ(sink.messages.size(), 4u);
+  ExpectFailure(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect),
+                {PortOpen::kSettingsRefused, 0, Icon::kNone});
   EXPECT_FALSE(line.IsOpen(0));
   EXPECT_EQ(link.port, nullptr);
 }
@@ -190,12 +201,12 @@ TEST_F(LinkTest, PortChosenForTheRunWins) {
   link.port_override = "/dev/pts/7";
   ports.line_device = "/dev/pts/7";
   prefs.port_index = 9;
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect));
   EXPECT_EQ(ports.opened.back(), "/dev/pts/7");
-  CloseLinkPort(link, false);
+  CloseLinkPort(link, UnreadInput::kKeep);
   link.port_override = "COM7";
   ports.line_device = "\\\\.\\COM7";
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect));
 }
 
 }  // namespace

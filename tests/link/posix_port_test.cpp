@@ -17,7 +17,6 @@
 
 #include "link/link.h"
 #include "link/posix/port_posix.h"
-#include "support/recording_sink.h"
 
 extern char** environ;
 
@@ -143,7 +142,7 @@ TEST_F(PosixPortTest, BytesGoBothWaysRawAndWhole) {
   // Purging drops what waits.
   ASSERT_EQ(a_->Write(AsBytes("stale"), 1000).status, IoStatus::kDone);
   std::this_thread::sleep_for(Ms(50));
-  EXPECT_TRUE(b_->Purge(true, true));
+  EXPECT_TRUE(b_->Purge(Queues::kBoth));
   uint8_t byte;
   EXPECT_EQ(b_->Read(Bytes(&byte, 1), 100).status, IoStatus::kTimedOut);
 
@@ -185,12 +184,11 @@ TEST_F(PosixPortTest, ReadsWaitTheirTimeWithAnIdleProcessor) {
   // The link's reply wait on a silent line: 2 s by the clock, and almost no processor time.
   a_.reset();
   PosixPortSystem ports;
-  test::RecordingSink sink;
   LinkSettings prefs;
   prefs.download_via = kViaSerialSpp;
-  Link link(ports, SystemClock(), sink, prefs);
+  Link link(ports, SystemClock(), prefs);
   link.port_override = pair_->path(0);
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
   const double cpu_start = CpuSeconds();
   start = SteadyClock::now();
   ReadReply(link);
@@ -205,8 +203,7 @@ TEST_F(PosixPortTest, ReadsWaitTheirTimeWithAnIdleProcessor) {
   SendCommand(link, "ZENTAK\r");
   EXPECT_EQ(link.ReplyText(), "Q700RU004");
   EXPECT_EQ(ReadSome(*b_, 7), "ZENTAK\r");
-  CloseLinkPort(link, true);
-  EXPECT_TRUE(sink.messages.empty());
+  CloseLinkPort(link, UnreadInput::kDiscard);
 }
 
 TEST_F(PosixPortTest, OpensExclusivelyAndOnlyTerminals) {

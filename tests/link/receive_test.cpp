@@ -45,9 +45,14 @@ class ReceiveTest : public ::testing::Test, public ScriptedTerminalLink {
     };
   }
 
+  // Runs the command as a front end does: its messages shown after it. The count of records
+  // written.
   int Receive() {
     ui.files.push_back(out_path);
-    return ReceiveData(link, ui, texts, false, &status);
+    const ReceiveResult result = ReceiveData(link, ui, texts, LinkRoute::kDirect);
+    ShowMessages(ui, result);
+    status = result.status;
+    return result.count;
   }
 
   // What the program wrote after its request was accepted.
@@ -167,7 +172,7 @@ TEST_F(ReceiveTest, ATerminalAnsweringSomethingElseGetsSixRequests) {
 TEST_F(ReceiveTest, ATerminalThatStopsGetsTenNaksThenTheFileIsDeleted) {
   answers = {std::string(kAck) + Record(0, "one"), Record(1, "two")};
   uint64_t last_ack_ms = 0;
-  EXPECT_EQ(Receive(), -1);
+  EXPECT_EQ(Receive(), 2);
   EXPECT_EQ(status, ReceiveStatus::kTimedOut);
   const std::vector<std::string> replies = Replies();
   ASSERT_EQ(replies.size(), 12u);
@@ -190,8 +195,10 @@ TEST_F(ReceiveTest, ATerminalThatStopsGetsTenNaksThenTheFileIsDeleted) {
 TEST_F(ReceiveTest, FileAndPortFailures) {
   // The file cannot be created: nothing is sent.
   out_path = dir / "missing" / "data.txt";
-  EXPECT_EQ(Receive(), -2);
+  EXPECT_EQ(Receive(), 0);
+  EXPECT_EQ(status, ReceiveStatus::kFileFailed);
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1170}));
+  EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
   EXPECT_EQ(ui.messages[0].caption_id, 1121);
   EXPECT_TRUE(ports.opened.empty());
 
@@ -199,7 +206,8 @@ TEST_F(ReceiveTest, FileAndPortFailures) {
   ui.messages.clear();
   out_path = dir / "data.txt";
   ports.line_device = "\\\\.\\COM9";
-  EXPECT_EQ(Receive(), -3);
+  EXPECT_EQ(Receive(), 0);
+  EXPECT_EQ(status, ReceiveStatus::kPortFailed);
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1162}));
   EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
   EXPECT_TRUE(std::filesystem::exists(out_path));
@@ -207,22 +215,26 @@ TEST_F(ReceiveTest, FileAndPortFailures) {
 
   // Cancelled: nothing at all.
   ui.messages.clear();
-  EXPECT_EQ(ReceiveData(link, ui, texts, false, &status), 0);
-  EXPECT_EQ(status, ReceiveStatus::kCancelled);
+  const ReceiveResult cancelled = ReceiveData(link, ui, texts, LinkRoute::kDirect);
+  EXPECT_EQ(cancelled.status, ReceiveStatus::kCancelled);
+  EXPECT_TRUE(cancelled.messages.empty());
   EXPECT_TRUE(ui.messages.empty());
 }
 
 #ifdef __linux__
 TEST_F(ReceiveTest, ARecordTheFileRefusesIsNotAcknowledged) {
   answers = {std::string(kAck) + Record(0, "lost"), Record(0, "lost")};
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, false));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kDirect));
   std::FILE* full = std::fopen("/dev/full", "wb");
   ASSERT_NE(full, nullptr);
-  EXPECT_EQ(ReceiveRecords(link, ui, full, &status), -1);
+  const ReceiveResult result = ReceiveRecords(link, ui, full);
   std::fclose(full);
-  EXPECT_EQ(status, ReceiveStatus::kWriteFailed);
+  EXPECT_EQ(result.status, ReceiveStatus::kWriteFailed);
+  EXPECT_EQ(result.count, 0);
   EXPECT_TRUE(Replies().empty());
-  EXPECT_EQ(ui.TextIds(), (std::vector<int>{1170}));
+  ASSERT_EQ(result.messages.size(), 1u);
+  EXPECT_EQ(result.messages[0].text_id, 1170);
+  EXPECT_FALSE(result.reason.empty());
 }
 #endif
 

@@ -70,19 +70,23 @@ class TerminalExchangeTest : public ::testing::Test {
 TEST_F(TerminalExchangeTest, EveryExchangeAgainstTheVirtualTerminal) {
   VirtualTerminalLink t(Config());
   // Through the cradle: its set-up finds the terminal's transceiver at 9600 bit/s.
-  EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, true, DownloadMode::kApplication));
+  EXPECT_TRUE(
+      DownloadToTerminal(t.link, t.ui, design, LinkRoute::kIrCradle, DownloadMode::kApplication));
   EXPECT_EQ(StoredImage(), image);
 
   t.ui.files = {work.Write("lookup.txt", lookup_text)};
-  EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_TRUE(
+      DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
   EXPECT_EQ(ReadFileBytes(store / "lookup-1.txt"), lookup_text);
   t.ui.files = {work.Write("second.txt", "a\r\nb")};
-  EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_TRUE(
+      DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
   EXPECT_EQ(ReadFileBytes(store / "lookup-2.txt"), "a\r\nb\r\n");
 
   t.ui.files = {work / "data.txt"};
-  ReceiveStatus status{};
-  EXPECT_EQ(ReceiveData(t.link, t.ui, texts, true, &status), static_cast<int>(records.size()));
+  const ReceiveResult received = ReceiveData(t.link, t.ui, texts, LinkRoute::kIrCradle);
+  EXPECT_EQ(received.status, ReceiveStatus::kDone);
+  EXPECT_EQ(received.count, static_cast<int>(records.size()));
   EXPECT_EQ(ReadFileBytes(work / "data.txt"), ExpectedRecords());
   EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1132, 1132, 1132, 0}));
   EXPECT_EQ(t.terminal.exchanges_ended(), 4);
@@ -92,7 +96,8 @@ TEST_F(TerminalExchangeTest, PlannedRefusalsAndAFullMemory) {
   // Every block refused three times: accepted on its fourth send.
   {
     VirtualTerminalLink t(Config("nak=3"));
-    EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication));
+    EXPECT_TRUE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication));
     EXPECT_EQ(StoredImage(), image);
     int blocks = 0;
     for (const PortEvent& e : t.line.Events(0)) {
@@ -104,7 +109,8 @@ TEST_F(TerminalExchangeTest, PlannedRefusalsAndAFullMemory) {
   {
     TempDir other;
     VirtualTerminalLink t(Config("nak=7", 1, &other));
-    EXPECT_FALSE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication));
+    EXPECT_FALSE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication));
     EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1168, 1166}));
   }
   // "FULL" at block 57, twice, since a retry starts again from block 0.
@@ -112,7 +118,8 @@ TEST_F(TerminalExchangeTest, PlannedRefusalsAndAFullMemory) {
     TempDir other;
     VirtualTerminalLink t(Config("full=57", 1, &other));
     t.ui.answers = {Answer::kYes, Answer::kNo};
-    EXPECT_FALSE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication));
+    EXPECT_FALSE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication));
     EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1146, 1166, 1146, 1166}));
     EXPECT_FALSE(std::filesystem::exists(other / "application.bin"));
   }
@@ -122,7 +129,8 @@ TEST_F(TerminalExchangeTest, PlannedRefusalsAndAFullMemory) {
     TerminalConfig config = Config("", 1, &other);
     config.memory = 5000;
     VirtualTerminalLink t(config);
-    EXPECT_FALSE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication));
+    EXPECT_FALSE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication));
     EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1146, 1166}));
     t.ui.messages.clear();
     t.terminal = VirtualTerminal([&] {
@@ -131,9 +139,11 @@ TEST_F(TerminalExchangeTest, PlannedRefusalsAndAFullMemory) {
       return small;
     }());
     t.ui.files = {work.Write("fits.txt", "ab\r\ncd\r\nef\r\n")};
-    EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile));
+    EXPECT_TRUE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
     t.ui.files = {work.Write("too-big.txt", "ab\r\ncd\r\nef\r\ng\r\n")};
-    EXPECT_FALSE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile));
+    EXPECT_FALSE(
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
     EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1132, 1146, 1166}));
     EXPECT_TRUE(std::filesystem::exists(other / "lookup-1.txt"));
     EXPECT_FALSE(std::filesystem::exists(other / "lookup-2.txt"));
@@ -144,12 +154,14 @@ TEST_F(TerminalExchangeTest, AWrongTagIsRefusedByTheProgram) {
   TerminalConfig config = Config();
   config.tag = "Q700RU005";
   VirtualTerminalLink t(config);
-  EXPECT_FALSE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication));
+  EXPECT_FALSE(
+      DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication));
   EXPECT_EQ(t.ui.TextIds(), (std::vector<int>{1325, 1166}));
   // The terminal heard the refusal and is ready for the next exchange.
   EXPECT_FALSE(t.terminal.in_exchange());
   t.ui.files = {work.Write("lookup.txt", "x\r\n")};
-  EXPECT_TRUE(DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile));
+  EXPECT_TRUE(
+      DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile));
 }
 
 // Random faults on both directions: each exchange either delivers everything exactly once or
@@ -166,7 +178,7 @@ TEST_F(TerminalExchangeTest, RandomFaultsLoseDoubleOrChangeNothing) {
     t.ui.answers = {Answer::kYes, Answer::kYes, Answer::kYes};
 
     const bool downloaded =
-        DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kApplication);
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kApplication);
     const std::string stored = ReadFileBytes(seed_store / "application.bin");
     if (downloaded || !stored.empty()) {
       EXPECT_EQ(stored, image);
@@ -177,7 +189,8 @@ TEST_F(TerminalExchangeTest, RandomFaultsLoseDoubleOrChangeNothing) {
 
     t.ui.answers = {Answer::kYes, Answer::kYes, Answer::kYes};
     for (int i = 0; i < 4; ++i) t.ui.files.push_back(work.Write("lookup.txt", lookup_text));
-    const bool sent = DownloadToTerminal(t.link, t.ui, design, false, DownloadMode::kLookupFile);
+    const bool sent =
+        DownloadToTerminal(t.link, t.ui, design, LinkRoute::kDirect, DownloadMode::kLookupFile);
     // Every lookup file the terminal kept is the whole file, once.
     for (const auto& entry : std::filesystem::directory_iterator(seed_store.path())) {
       if (entry.path().filename().string().rfind("lookup-", 0) == 0) {
@@ -190,10 +203,10 @@ TEST_F(TerminalExchangeTest, RandomFaultsLoseDoubleOrChangeNothing) {
 
     t.ui.files = {work / "data.txt"};
     std::filesystem::remove(work / "data.txt");
-    ReceiveStatus status{};
-    const int count = ReceiveData(t.link, t.ui, texts, false, &status);
+    const ReceiveResult received = ReceiveData(t.link, t.ui, texts, LinkRoute::kDirect);
+    const ReceiveStatus status = received.status;
     if (status == ReceiveStatus::kDone) {
-      EXPECT_EQ(count, static_cast<int>(records.size()));
+      EXPECT_EQ(received.count, static_cast<int>(records.size()));
       EXPECT_EQ(ReadFileBytes(work / "data.txt"), ExpectedRecords());
     } else {
       EXPECT_FALSE(std::filesystem::exists(work / "data.txt"));

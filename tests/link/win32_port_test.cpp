@@ -13,7 +13,6 @@
 
 #include "link/link.h"
 #include "link/win32/port_win32.h"
-#include "support/recording_sink.h"
 
 namespace q700 {
 namespace {
@@ -62,13 +61,12 @@ TEST_F(Win32PortTest, TheRegistryListShowsTheDeclaredPort) {
 }
 
 TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
-  test::RecordingSink sink;
   LinkSettings prefs;
   prefs.download_via = kViaSerialSpp;
   prefs.baud_rate = 0;
   prefs.port_index = FindPortIndex(*ports_, port_ + " - Serial port");
-  Link link(*ports_, SystemClock(), sink, prefs);
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
+  Link link(*ports_, SystemClock(), prefs);
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
   EXPECT_EQ(link.port_name, port_);
 
   SendCommand(link, "HELLO\r");
@@ -110,28 +108,25 @@ TEST_F(Win32PortTest, BytesGoBothWaysAndWaitsKeepTheirTime) {
   EXPECT_LT(cpu, 0.05 * wall) << "cpu " << cpu << " s in " << wall << " s";
 
   // The port is free again once closed.
-  CloseLinkPort(link, true);
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, false));
+  CloseLinkPort(link, UnreadInput::kDiscard);
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kDownload, LinkRoute::kDirect));
   SendCommand(link, "BYE\r");
   EXPECT_EQ(link.ReplyText(), "R:BYE");
-  CloseLinkPort(link, true);
-  EXPECT_TRUE(sink.messages.empty());
+  CloseLinkPort(link, UnreadInput::kDiscard);
 }
 
 TEST_F(Win32PortTest, TheCradleSetUpRunsOnTheComPort) {
   // The far end echoes the probe at any speed, so the first probe (9600 bit/s) answers.
-  test::RecordingSink sink;
   LinkSettings prefs;
   prefs.receive_via = kViaCradleIr;
   prefs.baud_rate = 1;
   prefs.port_index = FindPortIndex(*ports_, port_ + " - Serial port");
-  Link link(*ports_, SystemClock(), sink, prefs);
+  Link link(*ports_, SystemClock(), prefs);
   const auto start = SteadyClock::now();
-  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, true));
+  ASSERT_TRUE(OpenLinkPort(link, Connection::kReceive, LinkRoute::kIrCradle));
   const auto took = SteadyClock::now() - start;
   EXPECT_GE(took, Ms(2000));  // nine pauses of 200 ms and the first wait
   EXPECT_LT(took, Ms(4000));
-  EXPECT_TRUE(sink.messages.empty());
 
   LineSettings line;
   ASSERT_TRUE(link.port->ReadSettings(&line));
@@ -148,7 +143,7 @@ TEST_F(Win32PortTest, TheCradleSetUpRunsOnTheComPort) {
   // The command bytes went to the cradle, not into the data: the next line comes back alone.
   SendCommand(link, "DATA\r");
   EXPECT_EQ(link.ReplyText(), "R:DATA");
-  CloseLinkPort(link, false);
+  CloseLinkPort(link, UnreadInput::kKeep);
 }
 
 }  // namespace

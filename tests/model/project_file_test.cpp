@@ -83,7 +83,14 @@ class ProjectFileTest : public ::testing::Test {
   bool Read(const std::vector<uint8_t>& file, Design& d) {
     const auto path = folder_ / "in.TPX";
     PutFile(path, file);
-    return ReadProjectFile(path, d, texts_, sink_);
+    return ReadShown(path, d);
+  }
+
+  // Reads as a front end does: the result's messages shown after the read.
+  bool ReadShown(const std::filesystem::path& path, Design& d) {
+    const ProjectReadResult read = ReadProjectFile(path, d, texts_);
+    ShowMessages(sink_, read);
+    return read.ok();
   }
 
   TempDir folder_;
@@ -126,7 +133,7 @@ TEST_F(ProjectFileTest, NewDesignWritesItsLayoutAndReadsBackIdentical) {
   EXPECT_TRUE(std::all_of(file.end() - 100, file.end(), [](uint8_t b) { return b == 0; }));
 
   Design read = Opened();
-  ASSERT_TRUE(ReadProjectFile(path, read, texts_, sink_));
+  ASSERT_TRUE(ReadShown(path, read));
   EXPECT_EQ(read, new_design_);
   EXPECT_TRUE(sink_.messages.empty());
 }
@@ -169,15 +176,22 @@ TEST_F(ProjectFileTest, RefusesForeignHeadersWithFormatMismatchAndChangesNothing
   }
 }
 
-TEST_F(ProjectFileTest, MissingFileFailsSilentlyAndLeavesTheDesign) {
+TEST_F(ProjectFileTest, MissingFileLeavesTheDesignAndNamesTheReason) {
   Design d = Opened();
   d.forms[5] = 99;
   const Design before = d;
-  std::string error;
-  EXPECT_FALSE(ReadProjectFile(folder_ / "none.TPX", d, texts_, sink_, &error));
+  const ProjectReadResult read = ReadProjectFile(folder_ / "none.TPX", d, texts_);
+  EXPECT_EQ(read.status, ProjectRead::kCannotRead);
+  EXPECT_FALSE(read.ok());
   EXPECT_EQ(d, before);
-  EXPECT_TRUE(sink_.messages.empty());
-  EXPECT_NE(error.find("none.TPX"), std::string::npos) << error;
+  ASSERT_EQ(read.messages.size(), 1u);
+  EXPECT_EQ(read.messages[0].caption_id, 1121);
+  EXPECT_EQ(read.messages[0].text_id, 1170);
+  EXPECT_NE(read.reason.find("none.TPX"), std::string::npos) << read.reason;
+
+  // A folder is no project file either.
+  EXPECT_EQ(ReadProjectFile(folder_.path(), d, texts_).status, ProjectRead::kCannotRead);
+  EXPECT_EQ(d, before);
 }
 
 // A revision-1 file with everything the upgrades change set to other values.
@@ -218,7 +232,7 @@ TEST_F(ProjectFileTest, RevisionOneGetsEveryUpgradeAndOneWarning) {
   const auto path = folder_ / "saved.TPX";
   ASSERT_TRUE(WriteProjectFile(path, d));
   Design again = Opened();
-  ASSERT_TRUE(ReadProjectFile(path, again, texts_, sink_));
+  ASSERT_TRUE(ReadShown(path, again));
   EXPECT_EQ(sink_.messages.size(), 1u);
   EXPECT_EQ(FileBytes(path)[kRevisionAt], 4);
   EXPECT_EQ(again, d);

@@ -46,7 +46,7 @@ class SimulatorTest : public ::testing::Test {
     TextLoader loader;
     RefillTerminalTexts(loader, defaults_);
     ResetDesign(design, defaults_);
-    sim.ShowMainMenu(true);
+    sim.ShowMainMenu(Redraw::kWholeScreen);
   }
 
   // Sets a design field by its dotted name, as `tpq700 set` does.

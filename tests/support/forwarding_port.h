@@ -24,7 +24,7 @@ class ForwardingPort : public SerialPort {
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
     return inner_->Read(buffer, timeout_ms);
   }
-  bool Purge(bool r, bool s) override { return inner_->Purge(r, s); }
+  bool Purge(Queues queues) override { return inner_->Purge(queues); }
 
  protected:
   std::unique_ptr<SerialPort> inner_;

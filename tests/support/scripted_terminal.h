@@ -24,7 +24,7 @@ struct Received {
 
 class ScriptedTerminalLink {
  public:
-  ScriptedTerminalLink() : line(clock), link(ports, clock, ui, prefs) {
+  ScriptedTerminalLink() : line(clock), link(ports, clock, prefs) {
     ports.entries = {{"\\Device\\VCP0", "COM7"}};
     ports.line = &line;
     prefs.port_index = 0;

@@ -20,7 +20,7 @@ namespace q700::test {
 class VirtualTerminalLink {
  public:
   explicit VirtualTerminalLink(TerminalConfig config)
-      : terminal(std::move(config)), line(clock), ports(*this), link(ports, clock, ui, prefs) {
+      : terminal(std::move(config)), line(clock), ports(*this), link(ports, clock, prefs) {
     prefs.port_index = 0;
     prefs.download_via = kViaSerialSpp;
     prefs.receive_via = kViaSerialSpp;

@@ -157,7 +157,7 @@ TEST(FaultPlanTest, Syntax) {
   std::string error;
   ASSERT_TRUE(
       ParseFaultPlan("corrupt=0.01,drop=0.02,garble=0.5,silence=0.005,delay=20,nak=3,"
-                     "full=57",
+                     "full=57,cut=4",
                      &plan, &error));
   EXPECT_DOUBLE_EQ(plan.corrupt, 0.01);
   EXPECT_DOUBLE_EQ(plan.drop, 0.02);
@@ -166,9 +166,11 @@ TEST(FaultPlanTest, Syntax) {
   EXPECT_EQ(plan.delay_ms, 20u);
   EXPECT_EQ(plan.nak, 3);
   EXPECT_EQ(plan.full, 57);
+  EXPECT_EQ(plan.cut, 4);
   ASSERT_TRUE(ParseFaultPlan("", &plan, &error));
   EXPECT_EQ(plan, FaultPlan{});
-  for (const char* bad : {"corrupt", "corrupt=2", "drop=x", "nak=-1", "full=1.5", "jam=0.1"}) {
+  for (const char* bad :
+       {"corrupt", "corrupt=2", "drop=x", "nak=-1", "full=1.5", "cut=x", "jam=0.1"}) {
     EXPECT_FALSE(ParseFaultPlan(bad, &plan, &error)) << bad;
     EXPECT_FALSE(error.empty());
   }

@@ -9,9 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/barcode_labels.h"
-#include "editor/form_labels.h"
-#include "editor/page_labels.h"
+#include "editor/label_texts.h"
 #include "texts/language_files.h"
 #include "texts/string_table.h"
 #include "texts/terminal_texts.h"
@@ -64,15 +62,6 @@ std::vector<int> ListIds() {
   return ids;
 }
 
-// Every label table of the editor.
-std::vector<const LabelTable*> LabelTables() {
-  std::vector<const LabelTable*> tables(editor::kFormLabelTables.begin(),
-                                        editor::kFormLabelTables.end());
-  tables.insert(tables.end(), editor::kPageLabelTables.begin(), editor::kPageLabelTables.end());
-  for (const LabelTable* table : editor::BarcodeLabelTables()) tables.push_back(table);
-  return tables;
-}
-
 class SampleLanguage : public testing::Test {
  protected:
   void SetUp() override {
@@ -109,17 +98,18 @@ TEST_F(SampleLanguage, IsAFileOfCrLfLinesWithinTheSizeTheProgramReads) {
 }
 
 TEST_F(SampleLanguage, NamesEveryLabelOfTheDialogsAndMenus) {
-  for (const LabelTable* table : LabelTables()) {
-    if (!table->title_loaded) {
-      EXPECT_FALSE(loader_.Label(table->title_id).empty())
-          << table->title_id << " " << table->title;
-    }
-    for (const LabelRow& row : table->rows) {
-      const std::string_view label = loader_.Label(row.language_id);
-      EXPECT_FALSE(label.empty()) << row.language_id << " " << row.text;
+  for (const LabelTable* table : editor::EditorLabelTables()) {
+    std::vector<int> ids;
+    if (table->title_source == LabelSource::kLanguage) ids.push_back(table->title_id);
+    for (const LabelRow& row : table->rows) ids.push_back(row.language_id);
+    for (const ComposedText& composed : table->composed) ids.push_back(composed.language_id);
+    for (int id : ids) {
+      const std::string_view label = loader_.Label(id);
+      const std::string_view english = editor::EnglishLabel(*table, id);
+      EXPECT_FALSE(label.empty()) << id << " " << english;
       // A label the dialog follows with a number or a pattern keeps the blank before it.
-      if (!label.empty() && row.text.back() == ' ') {
-        EXPECT_EQ(label.back(), ' ') << row.language_id << " " << row.text;
+      if (!label.empty() && !english.empty() && english.back() == ' ') {
+        EXPECT_EQ(label.back(), ' ') << id << " " << english;
       }
     }
   }

@@ -32,7 +32,9 @@ class Converter {
   bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
   // Converts all of `input`; on a character it cannot convert, stops there.
-  CodePageConversion Run(std::string_view input, bool input_is_utf8) {
+  enum class Input { kUtf8, kSingleByte };
+
+  CodePageConversion Run(std::string_view input, Input kind) {
     CodePageConversion result;
     char* in = const_cast<char*>(input.data());
     size_t in_left = input.size();
@@ -47,8 +49,9 @@ class Converter {
       // EILSEQ or EINVAL: a character that cannot be converted, or a cut sequence.
       result.ok = false;
       result.bad_offset = static_cast<size_t>(in - input.data());
-      const size_t length =
-          input_is_utf8 ? Utf8Length(static_cast<unsigned char>(input[result.bad_offset])) : 1;
+      const size_t length = kind == Input::kUtf8
+                                ? Utf8Length(static_cast<unsigned char>(input[result.bad_offset]))
+                                : 1;
       result.bad_character = std::string(input.substr(result.bad_offset, length));
       return result;
     }
@@ -71,13 +74,13 @@ bool IsSupportedCodePage(int code_page) {
 CodePageConversion Utf8ToCodePage(std::string_view utf8, int code_page) {
   Converter converter(IconvName(code_page), "UTF-8");
   if (!converter.ok()) return {.ok = false};
-  return converter.Run(utf8, true);
+  return converter.Run(utf8, Converter::Input::kUtf8);
 }
 
 CodePageConversion CodePageToUtf8(std::string_view bytes, int code_page) {
   Converter converter("UTF-8", IconvName(code_page));
   if (!converter.ok()) return {.ok = false};
-  return converter.Run(bytes, false);
+  return converter.Run(bytes, Converter::Input::kSingleByte);
 }
 
 }  // namespace q700

@@ -53,23 +53,19 @@ void EnableItem(HWND dialog, int id, bool enabled) {
 void RelabelFromTable(HWND dialog, TextLoader& texts, const LabelTable& table) {
   std::vector<ControlLabel> labels;
   for (const LabelRow& row : table.rows) {
-    if (row.control != 0 && !row.loaded) labels.push_back({row.control, row.language_id});
+    if (row.source == LabelSource::kLanguage) labels.push_back({row.control, row.language_id});
   }
-  RelabelDialog(dialog, texts, table.title_loaded ? 0 : table.title_id, labels);
+  const bool title_loaded = table.title_source == LabelSource::kStringTable;
+  RelabelDialog(dialog, texts, title_loaded ? 0 : table.title_id, labels);
   if (!texts.language_active()) return;
-  if (table.title_loaded) {
+  if (title_loaded) {
     SetWindowTextW(dialog, FromAnsi(texts.Load(table.title_id, Slot::kCaption)).c_str());
   }
   for (const LabelRow& row : table.rows) {
-    if (row.control != 0 && row.loaded) {
+    if (row.source == LabelSource::kStringTable) {
       SetItemText(dialog, row.control, texts.Load(row.language_id, Slot::kTerminalText));
     }
   }
-}
-
-std::string ComposedLabel(TextLoader& texts, const LabelTable& table, int language_id) {
-  const std::string_view label = texts.Label(language_id);
-  return std::string(label.empty() ? BuiltInLabel(table, language_id) : label);
 }
 
 }  // namespace q700::win32

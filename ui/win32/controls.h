@@ -33,8 +33,4 @@ void EnableItem(HWND dialog, int id, bool enabled);
 // are string-table texts are loaded through the text loader.
 void RelabelFromTable(HWND dialog, TextLoader& texts, const LabelTable& table);
 
-// A text the dialog composes itself: the language label of `language_id` from `table` when a
-// language is active and defines it, else the built-in text.
-std::string ComposedLabel(TextLoader& texts, const LabelTable& table, int language_id);
-
 }  // namespace q700::win32

@@ -5,6 +5,7 @@
 #include <prsht.h>
 
 #include "ui/win32/controls.h"
+#include "ui/win32/text_convert.h"
 
 namespace q700::win32 {
 
@@ -61,6 +62,10 @@ INT_PTR CALLBACK PropertyPageProc(HWND dialog, UINT message, WPARAM wparam, LPAR
 INT_PTR RunModalDialog(HWND owner, const wchar_t* template_name, DialogHandler& handler) {
   return DialogBoxParamW(ResourceModule(), template_name, owner, ModalDialogProc,
                          reinterpret_cast<LPARAM>(&handler));
+}
+
+INT_PTR RunModalDialog(HWND owner, std::string_view template_name, DialogHandler& handler) {
+  return RunModalDialog(owner, FromUtf8(template_name).c_str(), handler);
 }
 
 }  // namespace q700::win32

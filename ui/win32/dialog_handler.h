@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace q700::win32 {
 
@@ -71,6 +72,7 @@ bool EndOnButton(HWND dialog, int id, Logic& logic) {
 // Runs the dialog of a template modally over `owner`; returns what the dialog ended with
 // (IDOK, IDCANCEL) or -1 when it could not be created.
 INT_PTR RunModalDialog(HWND owner, const wchar_t* template_name, DialogHandler& handler);
+INT_PTR RunModalDialog(HWND owner, std::string_view template_name, DialogHandler& handler);
 
 // Dialog procedure of a property page whose PROPSHEETPAGEW::lParam points to its handler.
 INT_PTR CALLBACK PropertyPageProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);

@@ -28,8 +28,8 @@ void RelabelDialog(HWND dialog, TextLoader& texts, int title_id,
   for (const ControlLabel& label : labels) {
     RelabelWindow(GetDlgItem(dialog, label.control), texts, label.language_id);
   }
-  RelabelWindow(GetDlgItem(dialog, IDOK), texts, kLanguageOk);
-  RelabelWindow(GetDlgItem(dialog, IDCANCEL), texts, kLanguageCancel);
+  RelabelWindow(GetDlgItem(dialog, IDOK), texts, kLabelOk);
+  RelabelWindow(GetDlgItem(dialog, IDCANCEL), texts, kLabelCancel);
 }
 
 void RelabelDialog(HWND dialog, TextLoader& texts, int title_id,

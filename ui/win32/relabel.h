@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "texts/label_table.h"
 #include "texts/text_loader.h"
 
 namespace q700::win32 {
@@ -14,9 +15,6 @@ struct ControlLabel {
   int control;      // control id in the dialog
   int language_id;  // language entry that relabels it
 };
-
-inline constexpr int kLanguageOk = 1218;
-inline constexpr int kLanguageCancel = 1219;
 
 // When a language is active: sets the dialog's title from `title_id` (0 for none) and each
 // listed control's text from its language entry, and OK and Cancel (ids 1 and 2, when the dialog

@@ -1,28 +1,31 @@
-// The pictures of the program for the documentation: the terminal window, the Preferences dialog
-// and the About box. Saved only when Q700_SCREENSHOT_DIR is set (scripts/screenshots.sh).
-#include "gui/gui_test_support.h"
+// Pictures of the program for the README and the guide: the terminal window, the Preferences
+// dialog and the About box.
 #include "gui/program_fixture.h"
 #include "resources/resource.h"
+#include "scenes.h"
 
-namespace q700::test {
+namespace q700::pictures {
 namespace {
 
-class ProgramScreenshots : public ProgramTest {};
+using test::ClickButton;
+using test::ModalScript;
 
-TEST_F(ProgramScreenshots, MainWindowPreferencesAndAbout) {
+class ProgramPictures : public test::ProgramTest {};
+
+TEST_F(ProgramPictures, MainWindowPreferencesAndAbout) {
   Start();
-  PumpMessages();
-  gui_test::SaveScreenshot(app().main_window, "main-window");
+  test::PumpMessages();
+  Take(app().main_window, "main-window");
   ModalScript script;
   Preferences probe;
   if (EnumeratePorts(*app().ports, probe) == 0) script.Then(ClickButton(IDOK));
   script.Then([](HWND dialog) {
-    gui_test::SaveScreenshot(dialog, "preferences");
+    Take(dialog, "preferences");
     SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
   });
   script.Then([](HWND about) {
     // The mouse away from both link labels: both underlined.
-    gui_test::SaveScreenshot(about, "about");
+    Take(about, "about");
     SendMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
   });
   script.Run([&] {
@@ -32,4 +35,4 @@ TEST_F(ProgramScreenshots, MainWindowPreferencesAndAbout) {
 }
 
 }  // namespace
-}  // namespace q700::test
+}  // namespace q700::pictures

@@ -1,16 +1,17 @@
-// Pictures of windows for the documentation: written only when Q700_SCREENSHOT_DIR is set
-// (scripts/screenshots.sh sets it and turns the bitmaps into PNG files).
-#include <windows.h>
+// Pictures of windows as 24-bit bitmap files (scripts/screenshots.sh turns them into PNG files).
+#include "capture.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "gui_test_support.h"
-
-namespace q700::gui_test {
+namespace q700::pictures {
 namespace {
+
+std::filesystem::path& Folder() {
+  static std::filesystem::path folder;
+  return folder;
+}
 
 // Lets the window and its children paint themselves on the screen.
 void PaintNow(HWND window) {
@@ -27,7 +28,7 @@ void PaintNow(HWND window) {
   }
 }
 
-bool WriteBitmap(const std::string& path, HDC dc, HBITMAP bitmap, int width, int height) {
+bool WriteBitmap(const std::filesystem::path& path, HDC dc, HBITMAP bitmap, int width, int height) {
   BITMAPINFOHEADER info = {};
   info.biSize = sizeof(info);
   info.biWidth = width;
@@ -45,7 +46,7 @@ bool WriteBitmap(const std::string& path, HDC dc, HBITMAP bitmap, int width, int
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof(file) + sizeof(info);
   file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
-  FILE* out = std::fopen(path.c_str(), "wb");
+  FILE* out = _wfopen(path.c_str(), L"wb");
   if (out == nullptr) return false;
   std::fwrite(&file, sizeof(file), 1, out);
   std::fwrite(&info, sizeof(info), 1, out);
@@ -55,18 +56,17 @@ bool WriteBitmap(const std::string& path, HDC dc, HBITMAP bitmap, int width, int
 
 }  // namespace
 
-void SaveScreenshot(HWND window, const char* name) {
-  const char* folder = std::getenv("Q700_SCREENSHOT_DIR");
-  if (folder == nullptr || *folder == '\0') return;
+void SetPictureFolder(const std::filesystem::path& folder) { Folder() = folder; }
+
+bool SaveScreenshot(HWND window, const char* name) {
   PaintNow(window);
   RECT rect;
   GetWindowRect(window, &rect);
-  SaveScreenArea(rect, name);
+  return SaveScreenArea(rect, name);
 }
 
-void SaveScreenArea(const RECT& rect, const char* name) {
-  const char* folder = std::getenv("Q700_SCREENSHOT_DIR");
-  if (folder == nullptr || *folder == '\0') return;
+bool SaveScreenArea(const RECT& rect, const char* name) {
+  if (Folder().empty()) return false;
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   HDC screen = GetDC(nullptr);
@@ -75,11 +75,12 @@ void SaveScreenArea(const RECT& rect, const char* name) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT);
   SelectObject(memory, old);
-  const std::string path = std::string(folder) + "/" + name + ".bmp";
-  EXPECT_TRUE(WriteBitmap(path, memory, bitmap, width, height)) << path;
+  const bool written =
+      WriteBitmap(Folder() / (std::string(name) + ".bmp"), memory, bitmap, width, height);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  return written;
 }
 
-}  // namespace q700::gui_test
+}  // namespace q700::pictures

@@ -1,7 +1,7 @@
 // The pictures of the user guide, taken while the program does what the guide describes: the
-// stock-taking sample opened in the editor and run on the terminal, an application download and
-// a receive through the program's own windows against the virtual terminal, and the program in
-// Russian. Saved only when Q700_SCREENSHOT_DIR is set (scripts/screenshots.sh).
+// stock-taking sample opened from the samples folder into the editor and run on the terminal, an
+// application download and a receive through the program's own windows against the virtual
+// terminal, and the program in Russian.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
@@ -25,17 +25,20 @@
 #include "model/project_file.h"
 #include "resources/dialogs/form_ids.h"
 #include "resources/resource.h"
+#include "scenes.h"
 #include "support/forwarding_port.h"
 #include "support/virtual_terminal_link.h"
 
-namespace q700::test {
+namespace q700::pictures {
 namespace {
 
-using gui_test::SaveScreenshot;
-
-std::filesystem::path Sample(const std::filesystem::path& name) {
-  return std::filesystem::path(Q700_SAMPLES_DIR) / name;
-}
+using test::Cancel;
+using test::ClickButton;
+using test::ModalScript;
+using test::SeenBox;
+using test::TypeFileName;
+using test::VirtualTerminalLink;
+using test::WindowText;
 
 // The middle of each pictured key that the guide presses, in the Client window.
 POINT KeyCentre(int key) {
@@ -51,7 +54,7 @@ constexpr int kAlpha = 10;
 constexpr int kEsc = 17;
 constexpr int kEnter = 19;
 
-class GuideScreenshots : public ProgramTest {
+class GuidePictures : public test::ProgramTest {
  protected:
   HWND Client() { return GetDlgItem(app().main_window, 100); }
 
@@ -70,12 +73,12 @@ class GuideScreenshots : public ProgramTest {
   }
 };
 
-TEST_F(GuideScreenshots, TheStockSampleInTheEditorAndOnTheTerminal) {
+TEST_F(GuidePictures, TheStockSampleInTheEditorAndOnTheTerminal) {
   Start();
   // The pop-up menu, opened with a right click on the terminal.
   ModalScript menu;
   menu.Then([](HWND popup) {
-    SaveScreenshot(popup, "popup-menu");
+    Take(popup, "popup-menu");
     Cancel()(popup);
   });
   menu.Run([&] {
@@ -83,9 +86,8 @@ TEST_F(GuideScreenshots, TheStockSampleInTheEditorAndOnTheTerminal) {
     SendMessageW(Client(), WM_RBUTTONUP, 0, MAKELPARAM(105, 20));
   });
 
-  // Open: the file dialog, then the editor sheet over the loaded design.
-  const std::filesystem::path stock = dir().path() / "STOCK.TPX";
-  std::filesystem::copy_file(Sample("STOCK.TPX"), stock);
+  // Open: the file dialog, then the editor sheet over the sample as it lies in its folder.
+  const std::filesystem::path stock = Sample("STOCK.TPX");
   std::wstring count_prompt, caption;
   ModalScript open;
   open.Then(TypeFileName(stock.wstring()));
@@ -94,27 +96,37 @@ TEST_F(GuideScreenshots, TheStockSampleInTheEditorAndOnTheTerminal) {
     HWND form = PropSheet_GetCurrentPageHwnd(sheet);
     gui_test::Choose(form, IDC_FORM_NAME, 1);  // form 2, the count
     count_prompt = gui_test::Text(form, IDC_LINE_PROMPT + 2);
-    SaveScreenshot(sheet, "stock-form-page");
-    gui_test::Click(form, IDC_FORM_TIME_STAMP);  // the next step answers the dialog
+    Take(sheet, "stock-form-page");
+    // The steps after this one answer the two dialogs.
+    gui_test::Click(form, IDC_LINE_MORE + 4);    // "Qty:", fixed length 5, filled with 0
+    gui_test::Click(form, IDC_FORM_TIME_STAMP);  // date and time, two fields
     gui_test::ShowPage(sheet, L"Menu");
-    SaveScreenshot(sheet, "stock-menu-page");
+    Take(sheet, "stock-menu-page");
     gui_test::ShowPage(sheet, L"Lookup");
-    SaveScreenshot(sheet, "stock-lookup-page");
+    Take(sheet, "stock-lookup-page");
+    gui_test::ShowPage(sheet, L"Barcode");
+    Take(sheet, "barcode-page");
+    gui_test::ShowPage(sheet, L"Settings");
+    Take(sheet, "settings-page");
     gui_test::ShowPage(sheet, L"Startup");
-    SaveScreenshot(sheet, "stock-startup-page");
+    Take(sheet, "stock-startup-page");
     PropSheet_PressButton(sheet, PSBTN_CANCEL);
   });
+  open.Then([](HWND properties) {
+    Take(properties, "field-properties");
+    Cancel()(properties);
+  });
   open.Then([](HWND stamp) {
-    SaveScreenshot(stamp, "stock-time-stamp");
+    Take(stamp, "stock-time-stamp");
     Cancel()(stamp);
   });
   Command(IDM_OPEN, open);
-  EXPECT_NE(caption.find(L"STOCK.TPX ]"), std::wstring::npos) << "sheet caption";
+  EXPECT_NE(caption.find(L"- [ " + stock.wstring() + L" ]"), std::wstring::npos) << "sheet caption";
   EXPECT_EQ(count_prompt, L"Item:");
 
   // Collect: the sample starts on its menu.
   Press(kEnter);
-  SaveScreenshot(app().main_window, "stock-menu");
+  Take(app().main_window, "stock-menu");
   EXPECT_EQ(Lcd(0), L"STOCK TAKING");
   EXPECT_EQ(Lcd(1), L"1.Count");
 
@@ -129,7 +141,7 @@ TEST_F(GuideScreenshots, TheStockSampleInTheEditorAndOnTheTerminal) {
   TypeDigits("4006381333931");
   Press(kEnter);
   TypeDigits("12");
-  SaveScreenshot(app().main_window, "stock-count-form");
+  Take(app().main_window, "stock-count-form");
   EXPECT_EQ(Lcd(0).rfind(L"Loc:A12,", 0), 0u) << "the shelf passed down: " << Lcd(0).size();
   EXPECT_EQ(Lcd(3), L"Qty:12");
   Press(kEsc);
@@ -175,9 +187,9 @@ std::string ReadAll(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
+TEST_F(GuidePictures, DownloadAndReceiveThroughTheProgramsWindows) {
   Start();
-  ASSERT_TRUE(ReadProjectFile(Sample("STOCK.TPX"), app().design, app().texts, app().link_ui));
+  ASSERT_TRUE(ReadProjectFile(Sample("STOCK.TPX"), app().design, app().texts));
 
   TerminalConfig config;
   config.store = dir().path() / "store";
@@ -190,7 +202,7 @@ TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
   VirtualTerminalLink terminal(config);
   std::function<void(int)> snap = [](int) {};
   CountingPorts ports(terminal.ports, [&](int n) { snap(n); });
-  Link link(ports, terminal.clock, app().link_ui, terminal.prefs);
+  Link link(ports, terminal.clock, terminal.prefs);
 
   // Half way through the 200 blocks, the progress window is up.
   bool progress_open = false;
@@ -198,18 +210,18 @@ TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
     if (n != 100) return;
     HWND progress = app().link_ui.progress_window();
     progress_open = progress != nullptr && IsWindowVisible(progress);
-    if (progress_open) SaveScreenshot(progress, "download-progress");
+    if (progress_open) Take(progress, "download-progress");
   };
   SeenBox done;
   ModalScript download;
   download.Then([&](HWND box) {
-    SaveScreenshot(box, "download-done");
+    Take(box, "download-done");
     ClickButton(IDOK, &done)(box);
   });
   bool downloaded = false;
   download.Run([&] {
-    downloaded =
-        DownloadToTerminal(link, app().link_ui, app().design, false, DownloadMode::kApplication);
+    downloaded = DownloadToTerminal(link, app().link_ui, app().design, LinkRoute::kDirect,
+                                    DownloadMode::kApplication);
   });
   EXPECT_TRUE(downloaded);
   EXPECT_TRUE(progress_open) << "no progress window during the blocks";
@@ -223,18 +235,19 @@ TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
     if (n != 9) return;
     RECT box = app().link_ui.receive_box();
     InflateRect(&box, 4, 4);
-    gui_test::SaveScreenArea(box, "receive-count");
+    TakeArea(box, "receive-count");
   };
   const std::filesystem::path data = dir().path() / "counts.txt";
   SeenBox question;
   ModalScript receive;
   receive.Then(TypeFileName(data.wstring()));
   receive.Then([&](HWND box) {
-    SaveScreenshot(box, "receive-done");
+    Take(box, "receive-done");
     ClickButton(IDNO, &question)(box);
   });
   int received = 0;
-  receive.Run([&] { received = ReceiveData(link, app().link_ui, app().texts, false); });
+  receive.Run(
+      [&] { received = ReceiveData(link, app().link_ui, app().texts, LinkRoute::kDirect).count; });
   EXPECT_EQ(received, 12);
   EXPECT_EQ(question.caption, L"Upload Data");
   std::string expected;
@@ -242,52 +255,52 @@ TEST_F(GuideScreenshots, DownloadAndReceiveThroughTheProgramsWindows) {
   EXPECT_EQ(ReadAll(data), expected);
 }
 
-// The program with the Russian language file of samples/ chosen in the preferences. The file is
-// in code page 1251, so the pictures are taken only when Wine's ANSI code page is that one (the
-// test gui_tests_russian and scripts/screenshots.sh run it so). Wine in that locale cannot reach
-// Cyrillic file names on the Unix side: the program's copy has a plain name too (the list shows
-// the name on the file's first line).
-class RussianScreenshots : public GuideScreenshots {};
+// The program with the Russian language file of the samples chosen in the preferences. The file is
+// in code page 1251, so these pictures need Wine's ANSI code page to be that one
+// (scripts/screenshots.sh runs them so). Wine in that locale cannot reach Cyrillic file names on
+// the Unix side: the program's copy has a plain name (the list shows the name on the file's first
+// line).
+class RussianPictures : public GuidePictures {};
 
-TEST_F(RussianScreenshots, MainWindowMenuPreferencesAndFormPage) {
-  if (GetACP() != 1251) GTEST_SKIP() << "needs Wine's ANSI code page 1251 (LC_ALL=ru_RU.UTF-8)";
+TEST_F(RussianPictures, MainWindowMenuPreferencesAndFormPage) {
+  if (GetACP() != 1251) GTEST_FAIL() << "needs Wine's ANSI code page 1251 (LC_ALL=ru_RU.UTF-8)";
   std::filesystem::create_directories(dir().path() / "program");
-  std::filesystem::copy_file(Q700_RUSSIAN_LANGUAGE_FILE, dir().path() / "program" / "russian.lng");
+  std::filesystem::copy_file(LanguageFile(), dir().path() / "program" / "russian.lng");
   std::filesystem::create_directories(PrefsPath().parent_path());
   // The language name as the file's first line spells it, in code page 1251.
   std::ofstream(PrefsPath(), std::ios::binary)
       << "Unknow\r0\r0\r1\r0\r0\r0\r\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r0\r";
   Start();
   ASSERT_TRUE(app().texts.language_active());
-  SaveScreenshot(app().main_window, "russian-main-window");
+  Take(app().main_window, "russian-main-window");
 
   ModalScript menu;
   menu.Then([](HWND popup) {
-    SaveScreenshot(popup, "russian-popup-menu");
+    Take(popup, "russian-popup-menu");
     Cancel()(popup);
   });
   menu.Run([&] {
     SendMessageW(Client(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(105, 20));
     SendMessageW(Client(), WM_RBUTTONUP, 0, MAKELPARAM(105, 20));
   });
-  EXPECT_NE(MenuItemText(app().popup, 8), L"&Download Application");
+  EXPECT_NE(test::MenuItemText(app().popup, 8), L"&Download Application");
 
   ModalScript preferences;
   Preferences probe;
   if (EnumeratePorts(*app().ports, probe) == 0) preferences.Then(ClickButton(IDOK));
   preferences.Then([](HWND dialog) {
-    SaveScreenshot(dialog, "russian-preferences");
+    Take(dialog, "russian-preferences");
     Cancel()(dialog);
   });
   Command(IDM_PREFERENCES, preferences);
 
   ModalScript edit;
   edit.Then([](HWND sheet) {
-    SaveScreenshot(sheet, "russian-form-page");
+    Take(sheet, "russian-form-page");
     PropSheet_PressButton(sheet, PSBTN_CANCEL);
   });
   Command(IDM_EDIT, edit);
 }
 
 }  // namespace
-}  // namespace q700::test
+}  // namespace q700::pictures

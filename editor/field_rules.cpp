@@ -8,8 +8,10 @@
 #include <memory>
 #include <set>
 
+#include "editor/barcode_labels.h"
 #include "editor/barcode_page.h"
 #include "editor/form_page.h"
+#include "editor/label_texts.h"
 #include "editor/lookup_page.h"
 #include "editor/menu_page.h"
 #include "editor/settings_logic.h"
@@ -292,7 +294,9 @@ class Rules {
       }
       for (const OptionBox& box : layout.boxes) owned = owned || AnyOverlaps(changed_, {box.bit});
       if (!owned) continue;
-      Stage(std::string("the \"") + layout.title + "\" dialog", [&] {
+      Stage(std::string("the \"") +
+                std::string(EnglishLabel(SymbologyLabels(layout.dialog), layout.title_id)) +
+                "\" dialog", [&] {
         LengthDialog dialog(layout, design_, session_.texts);
         dialog.Open();
         dialog.Ok();

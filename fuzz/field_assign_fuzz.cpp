@@ -132,10 +132,7 @@ Run Tool(std::vector<std::string> args) {
 
 std::unique_ptr<q700::Design> Load(Setup& setup, const std::filesystem::path& path) {
   auto design = std::make_unique<q700::Design>(setup.design);
-  struct QuietSink : q700::MessageSink {
-    q700::Answer Show(const q700::Message&) override { return q700::Answer::kOk; }
-  } sink;
-  Q700_FUZZ_CHECK(q700::ReadProjectFile(path, *design, setup.loader, sink));
+  Q700_FUZZ_CHECK(q700::ReadProjectFile(path, *design, setup.loader));
   return design;
 }
 

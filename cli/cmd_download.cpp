@@ -7,10 +7,12 @@
 
 #include "cli/check_report.h"
 #include "cli/cli_link_ui.h"
+#include "cli/codepage_option.h"
 #include "cli/design_file.h"
 #include "cli/lookup_files.h"
 #include "link/download.h"
 #include "link/link.h"
+#include "texts/code_page.h"
 #include "model/design_check.h"
 
 namespace q700::cli {
@@ -45,14 +47,14 @@ void RunDownload(Context& ctx, const ExchangeOptions& options, const std::string
 struct LookupSendOptions {
   std::string design;
   int lookup = 1;
-  std::string code_page;
+  int code_page = kDefaultCodePage;
   bool force = false;
 };
 
 // The check before a lookup file is sent; true when it may go. A file that cannot be read is left
 // to the exchange, which tells the user as the program does.
 bool LookupFileMayGo(Context& ctx, const std::string& file, const LookupSendOptions& options) {
-  const int code_page = CodePageOf(options.code_page);
+  const int code_page = options.code_page;
   std::optional<LookupLayout> layout;
   if (!options.design.empty()) {
     layout = LoadLookupLayout(ctx, options.design, options.lookup, code_page);
@@ -114,7 +116,7 @@ void AddSendLookupCommand(CLI::App& app, Context& ctx) {
   cmd->add_option("--lookup", lookup->lookup, "Which lookup file of the design: 1, 2 or 3")
       ->check(CLI::Range(1, 3))
       ->needs(design);
-  AddCodePageOption(*cmd, lookup->code_page, "Code page of the file and of the design's texts");
+  AddCodePageOption(*cmd, lookup->code_page);
   cmd->add_flag("--force", lookup->force, "Send the file even when the check finds problems");
   cmd->footer(
       std::string("Before the port opens, the file is checked as 'tpq700 lookup check' does "

@@ -5,10 +5,12 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/codepage_option.h"
 #include "cli/design_file.h"
 #include "cli/lookup_files.h"
 #include "data/csv_reader.h"
 #include "data/lookup_convert.h"
+#include "texts/code_page.h"
 
 namespace q700::cli {
 namespace {
@@ -17,7 +19,7 @@ struct LookupArguments {
   std::string design;
   int number = 1;
   std::string file;
-  std::string code_page;
+  int code_page = kDefaultCodePage;
 };
 
 void AddDesignAndNumber(CLI::App& cmd, LookupArguments& args) {
@@ -50,7 +52,7 @@ void AddLookupCheckCommand(CLI::App& lookup, Context& ctx) {
   auto json = std::make_shared<bool>(false);
   AddDesignAndNumber(*cmd, *args);
   cmd->add_option("FILE", args->file, "The lookup file (text, one record a line)")->required();
-  AddCodePageOption(*cmd, args->code_page, "Code page of the file and of the design's texts");
+  AddCodePageOption(*cmd, args->code_page);
   cmd->add_flag("--json", *json, "Print the problems as one JSON object");
   cmd->footer(
       "Reads FILE as the terminal does (a carriage return ends a line) and checks the "
@@ -61,7 +63,7 @@ void AddLookupCheckCommand(CLI::App& lookup, Context& ctx) {
       "form line that shows it, and what the terminal will do with the line by the definition's "
       "bad-format action. Exit status 0 when there are no problems, 1 when there are.\n");
   cmd->callback([&ctx, args, json] {
-    const int code_page = CodePageOf(args->code_page);
+    const int code_page = args->code_page;
     const std::optional<LookupLayout> layout =
         LoadLookupLayout(ctx, args->design, args->number, code_page);
     if (!layout) return;
@@ -134,7 +136,7 @@ void AddLookupConvertCommand(CLI::App& lookup, Context& ctx) {
       });
   cmd->add_flag("--no-header", *no_header,
                 "The first row is data (default: it names the columns and is not converted)");
-  AddCodePageOption(*cmd, args->code_page, "Code page of the lookup file written");
+  AddCodePageOption(*cmd, args->code_page);
   cmd->add_flag("--force", *force, "Replace OUTPUT when it exists");
   cmd->footer(
       "Values in double quotes may hold separators, line breaks and doubled quotes; a UTF-8 "
@@ -152,7 +154,7 @@ void AddLookupConvertCommand(CLI::App& lookup, Context& ctx) {
       return;
     }
     LookupConvertOptions options;
-    options.code_page = CodePageOf(args->code_page);
+    options.code_page = args->code_page;
     options.header = !*no_header;
     if (!separator->empty()) options.separator = *ParseSeparator(*separator);
     if (!columns->empty()) options.columns = SplitColumns(*columns);

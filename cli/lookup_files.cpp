@@ -1,4 +1,4 @@
-// The lookup file commands' shared parts: code pages, whole files, definitions, problem reports.
+// The lookup file commands' shared parts: whole files, definitions, problem reports.
 #include "cli/lookup_files.h"
 
 #include <cerrno>
@@ -12,21 +12,6 @@
 #include "texts/code_page.h"
 
 namespace q700::cli {
-
-void AddCodePageOption(CLI::App& command, std::string& code_page, const std::string& what) {
-  command
-      .add_option("--codepage", code_page,
-                  what +
-                      ": 1252 (Western, the default), 1251 (Cyrillic), 1250 ... or cp1252, "
-                      "windows-1252")
-      ->check([](const std::string& value) -> std::string {
-        return ParseCodePage(value) ? "" : "no code page the system can convert: " + value;
-      });
-}
-
-int CodePageOf(const std::string& code_page) {
-  return code_page.empty() ? kDefaultCodePage : ParseCodePage(code_page).value_or(kDefaultCodePage);
-}
 
 std::optional<std::string> ReadWholeFile(Context& ctx, const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,4 +1,4 @@
-// What the tool's lookup file commands share: the --codepage option, reading a whole file, the
+// What the tool's lookup file commands share: reading a whole file, the
 // definition of a design's lookup file, and the check with its report.
 #pragma once
 
@@ -10,11 +10,6 @@
 #include "data/lookup_layout.h"
 
 namespace q700::cli {
-
-// Adds --codepage (default 1252) to a command; the value is checked when parsed.
-void AddCodePageOption(CLI::App& command, std::string& code_page, const std::string& what);
-// The code page of a checked --codepage value.
-int CodePageOf(const std::string& code_page);
 
 // The whole file; nothing, after reporting it, when it cannot be read.
 std::optional<std::string> ReadWholeFile(Context& ctx, const std::string& path);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "resource.h"
 
 namespace {
@@ -27,6 +29,16 @@ TEST(Resources, ArtworkMenuAndAcceleratorsLoad) {
   DestroyMenu(menu);
   EXPECT_NE(LoadAcceleratorsW(module, L"TPQ700"), nullptr);
   EXPECT_NE(LoadIconW(module, L"TPQ700"), nullptr);
+  // The file's first icon group, the one Explorer shows, is the program's, not the telephone.
+  std::wstring first;
+  EnumResourceNamesW(
+      module, RT_GROUP_ICON,
+      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
+        *reinterpret_cast<std::wstring*>(param) = IS_INTRESOURCE(name) ? L"#" : name;
+        return FALSE;
+      },
+      reinterpret_cast<LONG_PTR>(&first));
+  EXPECT_EQ(first, L"APPICON");
   EXPECT_NE(LoadCursorW(module, MAKEINTRESOURCEW(IDC_HAND_CURSOR)), nullptr);
 }
 

@@ -1,0 +1,29 @@
+// What the tool's lookup file commands share: reading a whole file, the
+// definition of a design's lookup file, and the check with its report.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/command.h"
+#include "data/lookup_check.h"
+#include "data/lookup_layout.h"
+
+namespace q700::cli {
+
+// The whole file; nothing, after reporting it, when it cannot be read.
+std::optional<std::string> ReadWholeFile(Context& ctx, const std::string& path);
+
+// Lookup file `number` of the design file; nothing, after reporting it, when the design cannot
+// be loaded.
+std::optional<LookupLayout> LoadLookupLayout(Context& ctx, const std::string& design_path,
+                                             int number, int code_page);
+
+// "DESIGN (lookup file N)", where the problems of a definition are.
+std::string DefinitionPlace(const std::string& design_path, int number);
+
+// Prints every problem, one a line.
+void PrintLookupProblems(std::ostream& out, const LookupCheck& check, const std::string& file,
+                         const std::string& definition_place);
+
+}  // namespace q700::cli

@@ -48,6 +48,7 @@ void AddPrefsCommand(CLI::App& app, Context& ctx);
 void AddDownloadCommand(CLI::App& app, Context& ctx);
 void AddSendLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
+void AddCollectCommand(CLI::App& app, Context& ctx);
 void AddRecordsCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);

@@ -69,11 +69,13 @@ class WatchedPort final : public SerialPort {
   bool GetTimeouts(PortTimeouts* t) override { return inner_->GetTimeouts(t); }
   bool Purge(Queues queues) override { return inner_->Purge(queues); }
 
+  // Once the port failed, the exchange under way ends at once instead of waiting out its limits.
   IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
+    if (state_.lost.load()) return {IoStatus::kFailed, 0};
     return Watch(inner_->Write(data, timeout_ms));
   }
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
-    if (Abandoned()) return {IoStatus::kFailed, 0};
+    if (state_.lost.load() || Abandoned()) return {IoStatus::kFailed, 0};
     const IoResult result = Watch(inner_->Read(buffer, timeout_ms));
     if (result.count == 0 && Abandoned()) return {IoStatus::kFailed, 0};
     return result;

@@ -65,7 +65,8 @@ class PrintedEvents final : public StationEvents {
         ctx_.err << "tpq700: " << e.port << ": waiting for a terminal\n";
         break;
       case StationEvent::Kind::kStored:
-        ctx_.out << e.port << ": " << e.records << " records in " << seconds.str() << " s\n";
+        ctx_.out << e.port << ": " << e.records << (e.records == 1 ? " record" : " records")
+                 << " in " << seconds.str() << " s\n";
         ctx_.out.flush();
         ++batches;
         records += e.records;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -63,7 +64,10 @@ class WatchedPort final : public SerialPort {
       : inner_(std::move(inner)), shared_(shared), state_(state) {}
 
   bool SetQueueSizes(uint32_t r, uint32_t s) override { return inner_->SetQueueSizes(r, s); }
-  bool ApplySettings(const LineSettings& s) override { return inner_->ApplySettings(s); }
+  bool ApplySettings(const LineSettings& s) override {
+    byte_us_ = s.baud_rate != 0 ? 10'000'000 / s.baud_rate : 0;
+    return inner_->ApplySettings(s);
+  }
   bool ReadSettings(LineSettings* s) override { return inner_->ReadSettings(s); }
   bool SetTimeouts(const PortTimeouts& t) override { return inner_->SetTimeouts(t); }
   bool GetTimeouts(PortTimeouts* t) override { return inner_->GetTimeouts(t); }
@@ -72,17 +76,60 @@ class WatchedPort final : public SerialPort {
   // Once the port failed, the exchange under way ends at once instead of waiting out its limits.
   IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
     if (state_.lost.load()) return {IoStatus::kFailed, 0};
+    sent_at_ = std::chrono::steady_clock::now();
+    sent_bytes_ = data.size();
     return Watch(inner_->Write(data, timeout_ms));
   }
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
     if (state_.lost.load() || Abandoned()) return {IoStatus::kFailed, 0};
-    const IoResult result = Watch(inner_->Read(buffer, timeout_ms));
+    AwaitAnswer(timeout_ms);
+    IoResult result = Watch(inner_->Read(buffer, timeout_ms));
     if (result.count == 0 && Abandoned()) return {IoStatus::kFailed, 0};
+    Gather(buffer, &result);
     return result;
   }
 
  private:
   bool Abandoned() const { return !state_.busy.load() && shared_.Stopping(); }
+
+  // With four terminals uploading, waking for every few bytes of a record would cost the
+  // station more than the line itself. A record begun is likely as long as the one before it, so
+  // the rest of it is given the time it takes on the line and then taken in one read.
+  void Gather(Bytes buffer, IoResult* result) {
+    const size_t before = result->count;
+    Track(buffer.first(before));
+    if (result->status != IoStatus::kDone || byte_us_ == 0 || partial_ == 0 ||
+        last_record_ <= partial_ || before == buffer.size()) {
+      return;
+    }
+    const size_t missing = std::min(last_record_ - partial_, buffer.size() - before);
+    std::this_thread::sleep_for(std::chrono::microseconds(missing * byte_us_));
+    const IoResult more = Watch(inner_->Read(buffer.subspan(before), 0));
+    if (more.status != IoStatus::kDone) return;
+    Track(buffer.subspan(before, more.count));
+    result->count += more.count;
+  }
+  // After a reply, the next record cannot be complete before the reply and a record as long as
+  // the last one have crossed the line: no need to wake before.
+  void AwaitAnswer(uint32_t timeout_ms) {
+    if (byte_us_ == 0 || partial_ != 0 || last_record_ == 0 || sent_bytes_ == 0) return;
+    const auto due = sent_at_ + std::chrono::microseconds((sent_bytes_ + last_record_) * byte_us_);
+    sent_bytes_ = 0;
+    const auto now = std::chrono::steady_clock::now();
+    if (due > now && due - now < std::chrono::milliseconds(timeout_ms)) {
+      std::this_thread::sleep_until(due);
+    }
+  }
+  // Follows the record lengths in the bytes read.
+  void Track(ConstBytes bytes) {
+    for (const uint8_t byte : bytes) {
+      ++partial_;
+      if (byte == '\r') {
+        last_record_ = partial_;
+        partial_ = 0;
+      }
+    }
+  }
   IoResult Watch(IoResult result) {
     if (result.status == IoStatus::kFailed) state_.lost.store(true);
     return result;
@@ -91,6 +138,11 @@ class WatchedPort final : public SerialPort {
   std::unique_ptr<SerialPort> inner_;
   Shared& shared_;
   PortState& state_;
+  uint32_t byte_us_ = 0;                           // a byte's time on the line
+  std::chrono::steady_clock::time_point sent_at_;  // the last write, and its size
+  size_t sent_bytes_ = 0;
+  size_t last_record_ = 0;  // bytes of the last record, its carriage return included
+  size_t partial_ = 0;      // bytes of the record under way
 };
 
 // The shared port list as one thread's link sees it: one caller at a time, ports watched.

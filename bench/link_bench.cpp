@@ -3,142 +3,23 @@
 // time as a share of the ideal wire time (every byte both ways at 10 bits, 115200 bit/s) and the
 // tool's CPU time as a share of its wall time.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
-extern char** environ;
+#include "process_rig.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using SteadyClock = std::chrono::steady_clock;
+using q700::bench::kPace;
+using q700::bench::ProcessRun;
+using q700::bench::ReadText;
+using q700::bench::ReportExchange;
+using q700::bench::Rig;
 
-constexpr uint32_t kBaud = 115200;
-constexpr char kPace[] = "115200";
 const int kRecordCount = getenv("Q700_BENCH_RECORDS") ? atoi(getenv("Q700_BENCH_RECORDS")) : 10000;
 constexpr size_t kRecordLength = 40;
-
-// Starts a program with stdin from /dev/null and stdout and stderr into files.
-pid_t Spawn(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
-}
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool WaitFor(const std::function<bool()>& ready) {
-  for (int i = 0; i < 100; ++i) {
-    if (ready()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return false;
-}
-
-// A socat pair with the paced virtual terminal behind one end, in a folder of its own.
-class Rig {
- public:
-  explicit Rig(const std::vector<std::string>& records = {}) {
-    char name[] = "/tmp/q700-bench.XXXXXX";
-    dir_ = mkdtemp(name);
-    setenv("APPDATA", (dir_ / "appdata").c_str(), 1);
-    std::ofstream(dir_ / "records.txt", std::ios::binary) << Join(records);
-    socat_ = Spawn({"socat", "pty,raw,echo=0,link=" + Host(), "pty,raw,echo=0,link=" + Term()},
-                   dir_ / "socat.out", dir_ / "socat.err");
-    if (!WaitFor([this] { return fs::exists(Host()) && fs::exists(Term()); })) return;
-    terminal_ =
-        Spawn({Q700_TOOL, "terminal", "--port", Term(), "--store", (dir_ / "store").string(),
-               "--records", (dir_ / "records.txt").string(), "--pace", kPace},
-              dir_ / "terminal.out", dir_ / "terminal.log");
-    ready_ = WaitFor(
-        [this] { return ReadText(dir_ / "terminal.log").find("serving on") != std::string::npos; });
-  }
-  ~Rig() {
-    for (const pid_t pid : {terminal_, socat_}) {
-      if (pid > 0) {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-      }
-    }
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  bool ready() const { return ready_; }
-  std::string Host() const { return (dir_ / "host").string(); }
-  std::string Term() const { return (dir_ / "term").string(); }
-  fs::path Path(const std::string& name) const { return dir_ / name; }
-
- private:
-  static std::string Join(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-  }
-
-  fs::path dir_;
-  pid_t socat_ = -1;
-  pid_t terminal_ = -1;
-  bool ready_ = false;
-};
-
-struct ToolRun {
-  int status = -1;
-  double wall_s = 0;
-  double cpu_s = 0;
-};
-
-ToolRun RunTool(const Rig& rig, const std::vector<std::string>& args) {
-  ToolRun run;
-  const auto start = SteadyClock::now();
-  const pid_t pid = Spawn(args, rig.Path("tool.out"), rig.Path("tool.err"));
-  if (pid < 0) return run;
-  int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
-  run.wall_s = std::chrono::duration<double>(SteadyClock::now() - start).count();
-  run.cpu_s = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-void Report(benchmark::State& state, const Rig& rig, const ToolRun& run, uint64_t wire_bytes) {
-  const double wire_s = static_cast<double>(wire_bytes) * 10.0 / kBaud;
-  state.SetIterationTime(run.wall_s);
-  state.counters["wire_s"] = wire_s;
-  state.counters["wall_s"] = run.wall_s;
-  state.counters["wire_ratio"] = run.wall_s / wire_s;
-  state.counters["cpu_pct"] = 100.0 * run.cpu_s / run.wall_s;
-  if (run.status != 0)
-    state.SkipWithError(("the tool failed: " + ReadText(rig.Path("tool.err"))).c_str());
-}
 
 void BM_ApplicationDownload(benchmark::State& state) {
   Rig rig;
@@ -147,17 +28,19 @@ void BM_ApplicationDownload(benchmark::State& state) {
     return;
   }
   const std::string design = rig.Path("a.TPX").string();
-  if (RunTool(rig, {Q700_TOOL, "new", design}).status != 0) {
-    state.SkipWithError("tpq700 new failed");
+  // Form 1 takes input, so the design passes the check that comes before a download.
+  if (rig.RunTool({Q700_TOOL, "new", design}).status != 0 ||
+      rig.RunTool({Q700_TOOL, "set", design, "form.1.line.1.type=text"}).status != 0) {
+    state.SkipWithError("tpq700 new or set failed");
     return;
   }
   // Two handshakes ("ZENTAK\r" answered "NAK ACK\r", then the tag and its carriage return) and
   // 200 blocks of 103 bytes, each answered "ACK\r".
   const uint64_t wire_bytes = 7 + 8 + 7 + 10 + 200 * (103 + 4);
   for (auto _ : state) {
-    const ToolRun run = RunTool(rig, {Q700_TOOL, "download", design, "--port", rig.Host(), "--via",
-                                      "serial-spp", "--baud", kPace, "--quiet"});
-    Report(state, rig, run, wire_bytes);
+    const ProcessRun run = rig.RunTool({Q700_TOOL, "download", design, "--port", rig.Host(),
+                                        "--via", "serial-spp", "--baud", kPace, "--quiet"});
+    ReportExchange(state, rig, run, wire_bytes);
   }
 }
 BENCHMARK(BM_ApplicationDownload)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
@@ -178,10 +61,10 @@ void BM_Upload10000Records(benchmark::State& state) {
   // answered "ACK\r", and "OVER\r".
   const uint64_t wire_bytes = 5 + 4 + kRecordCount * (1 + kRecordLength + 2 + 1 + 4) + 5;
   for (auto _ : state) {
-    const ToolRun run =
-        RunTool(rig, {Q700_TOOL, "receive", rig.Path("data.txt").string(), "--force", "--port",
-                      rig.Host(), "--via", "serial-spp", "--baud", kPace, "--quiet"});
-    Report(state, rig, run, wire_bytes);
+    const ProcessRun run =
+        rig.RunTool({Q700_TOOL, "receive", rig.Path("data.txt").string(), "--force", "--port",
+                     rig.Host(), "--via", "serial-spp", "--baud", kPace, "--quiet"});
+    ReportExchange(state, rig, run, wire_bytes);
     if (ReadText(rig.Path("tool.out")) != std::to_string(kRecordCount) + "\n") {
       state.SkipWithError("not every record arrived");
     }

@@ -18,8 +18,10 @@ void Context::Fail(const std::string& message) {
 }
 
 void AddWordList(CLI::App& cmd, const std::string& name, std::vector<std::string>& first,
-                 const std::string& description) {
-  cmd.add_option(name, first, description)->required()->allow_extra_args(false);
+                 const std::string& description, Words words) {
+  cmd.add_option(name, first, description)
+      ->required(words == Words::kRequired)
+      ->allow_extra_args(false);
   cmd.allow_extras();
 }
 
@@ -48,6 +50,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddShowCommand(app, ctx);
   AddGetCommand(app, ctx);
   AddSetCommand(app, ctx);
+  AddCheckCommand(app, ctx);
   AddConvertCommand(app, ctx);
   AddImageCommand(app, ctx);
   AddSimulateCommand(app, ctx);
@@ -56,6 +59,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddPrefsCommand(app, ctx);
   AddDetectCommand(app, ctx);
   AddDownloadCommand(app, ctx);
+  AddLookupCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
   AddCollectCommand(app, ctx);

@@ -3,53 +3,39 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/codepage_option.h"
 #include "cli/design_file.h"
+#include "cli/design_json.h"
+#include "cli/field_text.h"
 #include "model/field_names.h"
 
 namespace q700::cli {
-namespace {
-
-nlohmann::ordered_json FieldJson(const FieldInfo& field, Design& design) {
-  switch (field.kind) {
-    case FieldKind::kNumber:
-      return FieldNumber(field, design);
-    case FieldKind::kChoice: {
-      // A value without a label (from a damaged or foreign file) stays a number.
-      const unsigned value = FieldNumber(field, design);
-      if (value >= field.labels.size()) return value;
-      return field.labels[value];
-    }
-    case FieldKind::kText:
-    case FieldKind::kChars:
-    case FieldKind::kChar:
-      break;
-  }
-  // Escaped texts are plain ASCII, whatever the code page of the design.
-  return FormatField(field, design);
-}
-
-}  // namespace
 
 void AddShowCommand(CLI::App& app, Context& ctx) {
   auto* cmd = app.add_subcommand("show", "Print every field of a design by name");
   auto file = std::make_shared<std::string>();
   auto json = std::make_shared<bool>(false);
+  auto code_page = std::make_shared<int>();
   cmd->add_option("FILE", *file, "Project file (.TPX)")->required();
-  cmd->add_flag("--json", *json, "Print one JSON object keyed by field name");
+  cmd->add_flag("--json", *json,
+                "Print one JSON object of every field and of the bytes no field shows, which "
+                "'tpq700 new --from' builds back byte for byte");
+  AddCodePageOption(*cmd, *code_page);
   cmd->footer(
-      "Lines read NAME=VALUE. Choices show their labels, texts use the escapes \\\\ \\r \\n \\t "
-      "and \\xHH. With --json, numbers are JSON numbers and labels and texts are strings.\n");
-  cmd->callback([&ctx, file, json] {
+      "Lines read NAME=VALUE. Choices show their labels, texts are UTF-8 with the escapes \\\\ "
+      "\\r \\n \\t and \\xHH (control characters, and bytes the code page leaves undefined). "
+      "With --json, numbers are JSON numbers, labels and texts are strings, and the bytes that no "
+      "field shows follow their record as \"RECORD.bytes.OFFSET\": \"HEX\" (runs that are zero "
+      "here and in a new design are left out).\n");
+  cmd->callback([&ctx, file, json, code_page] {
     Design design;
     if (!LoadDesignFile(ctx, *file, design)) return;
     if (*json) {
-      nlohmann::ordered_json object = nlohmann::ordered_json::object();
-      for (const FieldInfo& f : DesignFields()) object[f.name] = FieldJson(f, design);
-      ctx.out << object.dump(2) << "\n";
+      ctx.out << DesignJson(ctx, design, *code_page);
       return;
     }
     for (const FieldInfo& f : DesignFields()) {
-      ctx.out << f.name << '=' << FormatField(f, design) << '\n';
+      ctx.out << f.name << '=' << ShownValue(f, design, *code_page) << '\n';
     }
   });
 }

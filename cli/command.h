@@ -29,8 +29,9 @@ struct Context {
 // A list of words at the end of a command, each taken as written: the parser's own lists would
 // drop a word "[]" and split "[a,b]" at its commas. The first word goes to `first` through the
 // option this adds (so the help names it), the others are kept as the command's extras.
+enum class Words { kRequired, kOptional };
 void AddWordList(CLI::App& cmd, const std::string& name, std::vector<std::string>& first,
-                 const std::string& description);
+                 const std::string& description, Words words = Words::kRequired);
 // The whole list, in order; an extra that looks like an option is refused as the parser would.
 std::vector<std::string> WordList(const CLI::App& cmd, const std::vector<std::string>& first);
 
@@ -40,6 +41,7 @@ void AddNewCommand(CLI::App& app, Context& ctx);
 void AddShowCommand(CLI::App& app, Context& ctx);
 void AddGetCommand(CLI::App& app, Context& ctx);
 void AddSetCommand(CLI::App& app, Context& ctx);
+void AddCheckCommand(CLI::App& app, Context& ctx);
 void AddConvertCommand(CLI::App& app, Context& ctx);
 void AddImageCommand(CLI::App& app, Context& ctx);
 void AddSimulateCommand(CLI::App& app, Context& ctx);
@@ -47,6 +49,7 @@ void AddPortsCommand(CLI::App& app, Context& ctx);
 void AddPrefsCommand(CLI::App& app, Context& ctx);
 void AddDownloadCommand(CLI::App& app, Context& ctx);
 void AddSendLookupCommand(CLI::App& app, Context& ctx);
+void AddLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
 void AddCollectCommand(CLI::App& app, Context& ctx);
 void AddRecordsCommand(CLI::App& app, Context& ctx);

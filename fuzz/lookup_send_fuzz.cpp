@@ -1,9 +1,10 @@
 // Fuzz target for the lookup file download: any bytes as the lookup file, sent to a terminal on
 // an in-memory line that acknowledges every message at once (so no time passes). Either the
-// send is refused with the number of the first line longer than 253 bytes before the port is even
-// opened, or the terminal receives "ZENTAK\r", every line of the file as one record (carriage
-// returns end lines, line feeds are dropped, a last line without its carriage return is sent too)
-// with its sum, and "OVER\r", each exactly once, and the user is told it is complete.
+// send is refused before the port is even opened, naming the first line that ends in a line feed
+// with no carriage return beside it or, when there is none, the first line longer than 253 bytes;
+// or the terminal receives "ZENTAK\r", every line of the file as one record (carriage returns end
+// lines, line feeds are dropped, a last line without its carriage return is sent too) with its
+// sum, and "OVER\r", each exactly once, and the user is told it is complete.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -34,6 +35,21 @@ std::vector<std::string> Lines(std::string_view file) {
   }
   if (!line.empty()) lines.push_back(line);
   return lines;
+}
+
+// The line (counted as an editor counts them: at each carriage return, and at each line feed
+// with no carriage return beside it) that the first line feed without a carriage return beside
+// it ends; 0 when there is none.
+size_t FirstBareLineFeed(std::string_view file) {
+  size_t line = 1;
+  for (size_t i = 0; i < file.size(); ++i) {
+    if (file[i] == '\r') ++line;
+    if (file[i] != '\n') continue;
+    const bool after_cr = i > 0 && file[i - 1] == '\r';
+    const bool before_cr = i + 1 < file.size() && file[i + 1] == '\r';
+    if (!after_cr && !before_cr) return line;
+  }
+  return 0;
 }
 
 std::string Record(const std::string& line) {
@@ -80,12 +96,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < lines.size() && too_long == 0; ++i) {
     if (lines[i].size() > kLineMax) too_long = i + 1;
   }
-  if (too_long != 0) {
+  const size_t bare = FirstBareLineFeed(file);
+  if (bare != 0 || too_long != 0) {
     Q700_FUZZ_CHECK(!done);
     Q700_FUZZ_CHECK(sent.empty() && terminal.ports.opened.empty());
     Q700_FUZZ_CHECK(ui.messages.size() == 1);
     const std::string& text = ui.messages[0].text_utf8;
-    Q700_FUZZ_CHECK(text.rfind("Line " + std::to_string(too_long) + " ", 0) == 0);
+    const std::string start = "Line " + std::to_string(bare != 0 ? bare : too_long) + " ";
+    Q700_FUZZ_CHECK(text.rfind(start, 0) == 0);
+    const bool names_line_feed =
+        text.find("line feed without a carriage return") != std::string::npos;
+    Q700_FUZZ_CHECK(names_line_feed == (bare != 0));
     return 0;
   }
 

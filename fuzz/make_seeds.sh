@@ -25,7 +25,7 @@ p=$out/project_file
 mkdir -p "$p"
 "$tool" new --force "$p/new.TPX" >/dev/null
 cp "$p/new.TPX" "$p/changed.TPX"
-"$tool" set "$p/changed.TPX" "settings.start=menu 1" settings.large_font=1 \
+"$tool" set "$p/changed.TPX" --no-rules "settings.start=menu 1" settings.large_font=1 \
   menu.1.font=large menu.1.caption_flag=1 menu.1.caption=Stock "menu.1.item.1.text=Count" \
   "menu.1.item.1.target=form 2" form.2.font=large form.2.line.1.type=text \
   form.2.line.2.type=extension form.2.line.1.prompt=Item form.2.line.1.max_length=40 \
@@ -77,6 +77,28 @@ printf 'a\r\n\r\nlast without end' >"$p/open-end.txt"
 "$tool" show "$out/project_file/changed.TPX" >"$work/fields.txt"
 head -c 3000 "$work/fields.txt" >"$p/listing.txt"
 
+# Lookup data: a 12-byte definition (see lookup_data_fuzz.cpp) and then spreadsheet text or a
+# lookup file. The article list tab-delimited (13, 20 and 7 characters) from a comma-separated
+# export with a header, a byte-order mark, quotes and a line break inside them; the same as a
+# lookup file with its faults; suppliers in fixed columns (5 and 20) from semicolons in the
+# Cyrillic code page; a lookup file with line feeds alone; UTF-16 text.
+p=$out/lookup_data
+mkdir -p "$p"
+articles='\x03\x02\x00\x09\x02\x0d\x14\x07\x00\x00\x00\x00'
+{ printf "$articles"; printf '\xef\xbb\xbfEAN,Description,Price\r\n'
+  printf '4006381333931,"Ball pen, blue",1.20\r\n4007817327098,"Pencil ""HB""",0.65\r\n'
+  printf '4001868011172,"Eraser\nwhite",0.90\r\n,no key,1\r\n4012700937006,Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9e long,2.40\r\n'
+  printf '4006381333931,twice,1\r\n\r\n4250307203129,Stapler\n'; } >"$p/articles-csv.bin"
+{ printf "$articles"; printf '4006381333931\tBall pen, blue\t1.20\r\n4006381333931\tPen\r\n'
+  printf '\tno key\t1\r\n4007817327098\tCaf\xc3\xa9\t12345678\r\n\r\n4001868011172\tEraser\x81\t0.90'; } \
+  >"$p/articles-lookup.bin"
+{ printf '\x1a\x01\x00\x01\x00\x05\x14\x00\x00\x00\x00\x00'
+  printf 'No;Name\n10001;\xd0\x96\xd1\x83\xd0\xba\n10002;"Bolts; nuts ""and"" washers, wholesale"\n;x\n10001;again\n'; } \
+  >"$p/suppliers-1251.bin"
+{ printf '\x01\x01\x00\x3b\x01\x04\x0a\x00\x00\x00\x00\x00'; printf '4001;Apples\n4002;Pears\n4003;Plums'; } \
+  >"$p/line-feeds.bin"
+{ printf '\x03\x00\x00\x09\x00\x05\x00\x00\x00\x00\x00\x00'; printf '\xff\xfeA\x00\r\x00\n\x00'; } >"$p/utf16.bin"
+
 # Field assignments: lines of the tool's listing of a changed design, a few at a time, and some
 # that are refused.
 p=$out/field_assign
@@ -86,7 +108,21 @@ for start in $(seq 1 $((lines / 24)) "$lines"); do
   sed -n "${start},$((start + 3))p" "$work/fields.txt" >"$p/fields-$start.txt"
 done
 printf 'form.1.line.1.prompt=Qty\\x80\nsettings.delimiter_1=13\n' >"$p/refused.txt"
+printf 'lookup.1.read_once=1\nlookup.1.no_match=Continue\nmenu.1.caption=Größe\n' >"$p/in-design.txt"
+printf 'lookup.1.field_count=2\nsettings.upload_port=Bluetooth SPP\nsettings.large_font=1\n' \
+  >"$p/derived.txt"
 printf 'weight.prefix=7\nmenu.2.caption=A\\\\B\\r\nversion_tag=Q700RU005\n' >"$p/mixed.txt"
+
+# Designs in JSON: the tool's listing of a new and of a changed design, a part of one, and a few
+# that are refused.
+p=$out/design_json
+mkdir -p "$p"
+"$tool" show "$out/project_file/new.TPX" --json >"$p/new.json"
+"$tool" show "$out/project_file/changed.TPX" --json >"$p/changed.json"
+printf '{"menu.1.caption": "Stock", "menu.1.bytes.250": "FF00", "lookup.1.no_match": 4}\n' \
+  >"$p/part.json"
+printf '{"version_tag": "Q700RU003", "form.1.line.1.type": 19}\n' >"$p/refused.json"
+printf '[1, 2]\n' >"$p/not-an-object.json"
 
 # Received records and the design that splits them: 23 bytes choose the delimiters and two
 # forms (see record_split_fuzz.cpp), the rest is the received-data file.
@@ -144,6 +180,7 @@ if ! command -v socat >/dev/null; then
   exit 0
 fi
 "$tool" new a.TPX >/dev/null
+"$tool" set a.TPX form.1.line.1.type=text
 printf '12\r\nZZY\r\n' >lookup.txt
 for i in $(seq 12); do printf 'record %d;%s\n' "$i" "$(head -c "$i" /dev/zero | tr '\0' '*')"; done \
   >records.txt

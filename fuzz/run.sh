@@ -18,10 +18,11 @@ artifacts=$build/artifacts/$target
 mkdir -p "$corpus" "$artifacts"
 
 # Inputs a little longer than the largest file each reader takes whole (a language file's
-# 17,000 bytes, a project file's 18,954), so the cuts are crossed too.
+# 17,000 bytes, a project file's 18,954), so the cuts are crossed too; a design in JSON is larger.
 case $target in
   language_files | project_file | prompt_import) max_len=20000 ;;
-  lookup_send) max_len=8192 ;;
+  lookup_send | lookup_data) max_len=8192 ;;
+  design_json) max_len=200000 ;;  # a whole design's listing is about 125,000 bytes
   *) max_len=4096 ;;
 esac
 # The targets write their inputs to files, and some are replaced with fsync: on a memory file

@@ -29,6 +29,20 @@ void TellLineTooLong(LinkUi& ui, size_t line_number) {
   ui.Show(message);
 }
 
+// Sent as it stands, a file with Unix line ends would arrive as a single record and be reported
+// as complete.
+void TellBareLineFeed(LinkUi& ui, size_t line_number) {
+  Message message;
+  message.caption_id = kCaptionError;
+  message.text_utf8 = "Line " + std::to_string(line_number) +
+                      " of the lookup file ends in a line feed without a carriage return. The "
+                      "terminal ends a line only at a carriage return, so it would take such lines "
+                      "as one record; nothing was sent. Save the file with Windows line ends "
+                      "(carriage return and line feed).";
+  message.icon = Icon::kWarning;
+  ui.Show(message);
+}
+
 void Rewind(LookupFile& file) {
   file.stream.clear();
   file.stream.seekg(0);
@@ -53,23 +67,37 @@ std::optional<std::filesystem::path> ChooseLookupFile(Link& link, LinkUi& ui) {
   return path;
 }
 
-size_t FirstLongLookupLine(std::istream& in) {
+LookupLineScan ScanLookupLines(std::istream& in) {
+  LookupLineScan scan;
   size_t line_number = 1;
   size_t length = 0;
+  uint8_t previous = 0;
+  bool pending_line_feed = false;  // a line feed after no carriage return, before the next byte
   char chunk[4096];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     const std::streamsize n = in.gcount();
     for (std::streamsize i = 0; i < n; ++i) {
       const auto byte = static_cast<uint8_t>(chunk[i]);
+      if (pending_line_feed) {
+        pending_line_feed = false;
+        if (byte != kCr) {
+          scan.first_bare_line_feed = line_number;
+          return scan;
+        }
+      }
       if (byte == kCr) {
         ++line_number;
         length = 0;
-      } else if (byte != kLf && ++length > kLookupLineMax) {
-        return line_number;
+      } else if (byte == kLf) {
+        pending_line_feed = previous != kCr;
+      } else if (++length > kLookupLineMax && scan.first_long_line == 0) {
+        scan.first_long_line = line_number;
       }
+      previous = byte;
     }
   }
-  return 0;
+  if (pending_line_feed) scan.first_bare_line_feed = line_number;
+  return scan;
 }
 
 bool OpenLookupFile(const std::filesystem::path& path, LinkUi& ui, LookupFile* file) {
@@ -87,9 +115,14 @@ bool OpenLookupFile(const std::filesystem::path& path, LinkUi& ui, LookupFile* f
     return false;
   }
   file->size = size;
-  if (const size_t line = FirstLongLookupLine(file->stream); line != 0) {
+  const LookupLineScan scan = ScanLookupLines(file->stream);
+  if (scan.first_bare_line_feed != 0 || scan.first_long_line != 0) {
     file->stream.close();
-    TellLineTooLong(ui, line);
+    if (scan.first_bare_line_feed != 0) {
+      TellBareLineFeed(ui, scan.first_bare_line_feed);
+    } else {
+      TellLineTooLong(ui, scan.first_long_line);
+    }
     return false;
   }
   Rewind(*file);

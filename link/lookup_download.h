@@ -34,13 +34,20 @@ std::vector<uint8_t> FrameLookupRecord(ConstBytes line);
 // Offers the Open dialog from the path chosen last; remembers the choice in the link.
 std::optional<std::filesystem::path> ChooseLookupFile(Link& link, LinkUi& ui);
 
-// Opens the chosen file and checks that every line fits a record. On failure the user has been
-// told ("Cannot open the file!", or the number of the first line that is too long) and nothing
-// has been sent.
+// Opens the chosen file and checks that the terminal will see its lines as they are: every line
+// ends in a carriage return and fits a record. On failure the user has been told ("Cannot open
+// the file!", or the first line that ends in a line feed alone or is too long) and nothing has
+// been sent.
 bool OpenLookupFile(const std::filesystem::path& path, LinkUi& ui, LookupFile* file);
 
-// The first line (counted from 1) longer than kLookupLineMax, or 0 when every line fits.
-size_t FirstLongLookupLine(std::istream& in);
+// What the terminal would make of a file's lines. Lines are counted as an editor counts them:
+// a carriage return ends one (a line feed beside it belongs to it), and so does a bare line feed,
+// one with no carriage return beside it, which the terminal drops, joining the lines around it.
+struct LookupLineScan {
+  size_t first_bare_line_feed = 0;  // the line it ends, from 1; 0 when there is none
+  size_t first_long_line = 0;  // the first line longer than kLookupLineMax, from 1; 0 when none
+};
+LookupLineScan ScanLookupLines(std::istream& in);
 
 // Sends the file line by line and then "OVER\r", each answered "ACK", moving the progress. On
 // failure the file is set back to its start.

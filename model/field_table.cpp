@@ -9,6 +9,7 @@
 #include "model/menu_record.h"
 #include "model/settings_block.h"
 #include "texts/string_table.h"
+#include "texts/text_ids.h"
 
 namespace q700 {
 
@@ -94,6 +95,9 @@ class Builder {
     out_.push_back(std::move(f));
     return out_.back();
   }
+
+  // An offset of the current record within its block.
+  size_t Offset(size_t offset) const { return base_ + offset; }
 
   FieldInfo& Number(const std::string& name, size_t offset, NumberRange range) {
     return Number(name, offset, range.min, range.max);
@@ -259,7 +263,10 @@ void AddLookups(Builder& b) {
     }
     b.Number("delimiter", kDelimiter, 0, 255).excluded = 13;
     b.Flag("upload", kUploadFlag);
-    b.Number("no_match", kNoMatchAction, 0, 5);
+    // Stored 2 higher under "Only read data once", which offers only the two inserting actions.
+    FieldInfo& no_match = b.Choice("no_match", kNoMatchAction, Labels(kNoMatchTexts));
+    no_match.raised_while = b.Offset(kReadOnce);
+    no_match.raise = 2;
     b.Choice("bad_format", kBadFormatAction, Labels(kBadFormatTexts));
     b.Flag("read_once", kReadOnce);
     b.Flag("negative_remains", kNegativeRemains);

@@ -55,13 +55,13 @@ stock=$out/STOCK.TPX
   form.3.line.2.type=lookup form.3.line.2.prompt=Desc: "form.3.line.2.lookup_column=field 2" \
   form.3.line.3.type=lookup form.3.line.3.prompt=Price: "form.3.line.3.lookup_column=field 3"
 
-# Lookup file 1 (articles.txt): tab-delimited article number, description and price. A delimited
-# layout is worked out by the editor: member length 13 + 20 + 7 + 3 - 1 = 42, offsets 1, 15, 36.
+# Lookup file 1 (articles.txt): tab-delimited article number, description and price. set works
+# out the delimited layout as the editor does: member length 13 + 20 + 7 + 3 - 1 = 42, offsets
+# 1, 15, 36; and numbers the calculator item of the terminal's utilities menu 9.
 "$tool" set "$stock" \
   lookup.1.delimiter=9 lookup.1.field_count=3 "lookup.1.key_field=field 1" \
   lookup.1.field.1.length=13 lookup.1.field.2.length=20 lookup.1.field.3.length=7 \
-  lookup.1.member_length=42 lookup.1.field.1.offset=1 lookup.1.field.2.offset=15 \
-  lookup.1.field.3.offset=36 lookup.1.no_match=1 "lookup.1.bad_format=Skip the record"
+  "lookup.1.no_match=Show warning message" "lookup.1.bad_format=Skip the record"
 
 # ---------------------------------------------------------------------------------------------
 # Delivery check-in. Collect starts form 1 (the delivery note); its record is passed down and
@@ -114,6 +114,6 @@ delivery=$out/DELIVERY.TPX
 "$tool" set "$delivery" \
   lookup.1.delimiter=0 lookup.1.member_length=26 lookup.1.field_count=2 \
   "lookup.1.key_field=field 1" lookup.1.field.1.offset=1 lookup.1.field.1.length=5 \
-  lookup.1.field.2.offset=7 lookup.1.field.2.length=20 lookup.1.no_match=1
+  lookup.1.field.2.offset=7 lookup.1.field.2.length=20 "lookup.1.no_match=Show warning message"
 
 echo "wrote $stock and $delivery"

@@ -65,6 +65,8 @@ for f in samples/*.txt; do
   # russian.txt is the source of the language file, not a lookup file.
   [ "$(basename "$f")" = russian.txt ] || cp "$f" "$root/samples/"
 done
+# Spreadsheet exports that the guide makes lookup files of.
+cp samples/*.csv "$root/samples/"
 # The guide may not be written yet; its pictures are taken by scripts/screenshots.sh.
 if [ -f docs/guide.md ]; then cp docs/guide.md "$root/docs/"; fi
 for f in docs/*.png; do

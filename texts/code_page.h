@@ -4,6 +4,7 @@
 // reported, never replaced.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,6 +33,16 @@ CodePageConversion Utf8ToCodePage(std::string_view utf8, int code_page);
 
 // Bytes of the code page to UTF-8. Fails at a byte that the code page leaves undefined.
 CodePageConversion CodePageToUtf8(std::string_view bytes, int code_page);
+
+// What each of the 256 bytes of the code page stands for, as UTF-8: every byte below 128 for
+// itself; empty for a byte that stands for no character: one the code page leaves undefined, or
+// one the system maps to a C1 control character (Windows fills the gaps of 1252 that way, iconv
+// refuses them).
+std::array<std::string, 256> CodePageCharacters(int code_page);
+
+// The length of the UTF-8 sequence of two or more bytes that starts at `at`; 0 when none does
+// (an ASCII byte, or bytes that are not UTF-8).
+size_t Utf8SequenceAt(std::string_view text, size_t at);
 
 // Parses a --codepage value: "1252", "cp1252" or "windows-1252" (any case). Nothing when the
 // text names no code page the system can convert.

@@ -1,6 +1,7 @@
 // The exchange commands take the connection type of their preference: the IR cradle is set up
 // for Cradle-IR, IrDA and Serial-SPP go straight to the terminal, and a value past the three runs
-// nothing. A silent line tells which way each went.
+// nothing. A silent line tells which way each went. A lookup file with Unix line ends is refused
+// before the port.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -106,6 +107,18 @@ TEST_F(ExchangeCommandsTest, ReceiveGoesTheWayOfReceiveViaAndShowsItsMessages) {
   EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
   EXPECT_EQ(test::ReadFileBytes(dir / "kept.txt"), "");
   EXPECT_TRUE(std::filesystem::exists(dir / "kept.txt"));
+}
+
+TEST_F(ExchangeCommandsTest, ALookupFileWithLineFeedsAloneIsRefusedBeforeThePort) {
+  state.prefs.download_via = kViaSerialSpp;
+  ui.files = {dir.Write("unix.txt", "12\nZZY\n")};
+  RunLookupDownload(state, link, ui);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption_id, 1121);  // "Error"
+  EXPECT_EQ(ui.messages[0].text_utf8.rfind(
+                "Line 1 of the lookup file ends in a line feed without a carriage return.", 0),
+            0u);
+  EXPECT_TRUE(ports.opened.empty());
 }
 
 }  // namespace

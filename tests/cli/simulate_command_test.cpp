@@ -35,7 +35,7 @@ class SimulateCommandTest : public ::testing::Test {
   }
 
   void Set(std::vector<std::string> assignments) {
-    assignments.insert(assignments.begin(), {"set", path_});
+    assignments.insert(assignments.begin(), {"set", path_, "--no-rules"});
     const Result r = Tool(assignments);
     ASSERT_EQ(r.status, 0) << r.err;
   }

@@ -31,13 +31,28 @@ start_terminal "$work" --records records.txt || exit 1
 
 # --- download: the stored image is the one 'tpq700 image' builds.
 "$tool" new a.TPX && "$tool" set a.TPX menu.1.item.1.text=Stock form.1.line.1.type=text \
-  form.1.line.1.max_length=40 form.1.line.1.min_length=60 menu.2.font=large >/dev/null || fail "making the design"
+  form.1.line.1.max_length=40 menu.2.font=large >/dev/null || fail "making the design"
 cp a.TPX a-before.TPX
 "$tool" image a.TPX a.bin || fail "image"
 expect_status 0 "download" "$tool" download a.TPX "${link[@]}"
 cmp -s a.bin store/application.bin || fail "the stored image differs from 'tpq700 image'"
 grep -qF "tpq700: Download: Downloaded completely!" err.txt || fail "no success message: $(cat err.txt)"
 cmp -s a.TPX a-before.TPX || fail "download changed the project file"
+
+# A design with errors is refused before the port is opened, unless --force is given; the
+# download preparation then brings the minimum length down to the maximum in the image.
+"$tool" new b.TPX >/dev/null && "$tool" set b.TPX --no-rules form.1.line.1.type=text \
+  form.1.line.1.max_length=40 form.1.line.1.min_length=60 || fail "making a design with an error"
+rm -f store/application.bin
+expect_status 1 "download of a design with an error" "$tool" download b.TPX "${link[@]}"
+grep -qF "b.TPX: error: form.1.line.1.min_length:" err.txt || fail "no finding: $(cat err.txt)"
+grep -qF "not downloaded" err.txt || fail "no refusal: $(cat err.txt)"
+[ -e store/application.bin ] && fail "a refused design reached the terminal"
+expect_status 0 "download --force" "$tool" download b.TPX "${link[@]}" --force
+"$tool" image b.TPX b.bin || fail "image of b.TPX"
+cmp -s b.bin store/application.bin || fail "the forced image differs from 'tpq700 image'"
+[ "$(od -An -tu1 -j$((3523 + 213)) -N1 b.bin | tr -d ' ')" = 40 ] ||
+  fail "the image's minimum length is not the maximum"
 
 # Through the IR cradle at 57600 bit/s.
 rm -f store/application.bin
@@ -55,11 +70,41 @@ expect_status 0 "send-lookup again" "$tool" send-lookup lookup.txt "${link[@]}" 
 [ -s err.txt ] && fail "--quiet still reported: $(cat err.txt)"
 cmp -s store/lookup-1.txt store/lookup-2.txt || fail "the second lookup file differs"
 
-# A line too long for a record is refused before anything is sent.
+# A line too long for a record is refused before anything is sent: by the check, and with
+# --force by the exchange itself.
 { printf 'ok\r\n'; printf 'y%.0s' $(seq 254); printf '\r\n'; } >long.txt
 expect_status 1 "send-lookup of a long line" "$tool" send-lookup long.txt "${link[@]}"
+grep -qF "long.txt:2: the line has 254 bytes, more than the 253 a record holds; send-lookup refuses the file" err.txt ||
+  fail "long line: $(cat err.txt)"
+grep -qF "tpq700: nothing was sent: 1 problem in long.txt" err.txt || fail "long line: $(cat err.txt)"
+expect_status 1 "send-lookup --force of a long line" "$tool" send-lookup long.txt "${link[@]}" --force
 grep -q "Line 2 of the lookup file is longer than 253 bytes" err.txt || fail "long line: $(cat err.txt)"
 [ -e store/lookup-3.txt ] && fail "a refused lookup file was stored"
+
+# Unix line ends would make one record of the whole file: refused, even with --force.
+printf '4001;Apples\n4002;Pears\n' >unix.txt
+expect_status 1 "send-lookup with line feeds alone" "$tool" send-lookup unix.txt "${link[@]}"
+grep -qF "unix.txt:1: the line ends in a line feed without a carriage return (so does 1 more line)" err.txt ||
+  fail "line feeds: $(cat err.txt)"
+expect_status 1 "send-lookup --force with line feeds alone" "$tool" send-lookup unix.txt "${link[@]}" --force
+grep -qF "Line 1 of the lookup file ends in a line feed without a carriage return." err.txt ||
+  fail "line feeds with --force: $(cat err.txt)"
+[ -e store/lookup-3.txt ] && fail "a file with line feeds alone was stored"
+
+# Against a design's definition: a description too long stops the send, --force sends it anyway.
+"$tool" new shop.TPX >/dev/null && "$tool" set shop.TPX lookup.2.delimiter=59 \
+  lookup.2.field_count=2 lookup.2.field.1.length=4 lookup.2.field.2.length=10 \
+  lookup.2.member_length=15 lookup.2.field.2.offset=6 "lookup.2.bad_format=Skip the record" \
+  >/dev/null || fail "making shop.TPX"
+printf '4001;Apples\r\n4002;Pears, green\r\n' >shop.txt
+expect_status 1 "send-lookup against the design" "$tool" send-lookup shop.txt --design shop.TPX \
+  --lookup 2 "${link[@]}"
+grep -qF "shop.txt:2: field 2: 12 characters, at most 10; the terminal skips the line" err.txt ||
+  fail "design check: $(cat err.txt)"
+[ -e store/lookup-3.txt ] && fail "a file with problems was stored"
+expect_status 0 "send-lookup --force against the design" "$tool" send-lookup shop.txt \
+  --design shop.TPX --lookup 2 "${link[@]}" --force
+cmp -s shop.txt store/lookup-3.txt || fail "lookup-3.txt differs from shop.txt"
 
 # --- receive: the records of --records, the count on stdout.
 expect_status 0 "receive" "$tool" receive data.txt "${link[@]}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The samples: their scripts make the committed designs and language file byte for byte, the
-# lookup files fit the lookup definitions, and each design runs in tpq700 simulate with the
-# records worked out by hand. Usage: samples.sh PATH/TO/tpq700
+# lookup files fit the lookup definitions, articles.csv converts to articles.txt, and each design
+# runs in tpq700 simulate with the records worked out by hand. Usage: samples.sh PATH/TO/tpq700
 set -u
 # shellcheck source=checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
@@ -34,6 +34,14 @@ awk '{ sub(/\r$/, "") } length($0) != 26 { print; bad = 1 } END { exit bad }' \
   "$samples/suppliers.txt" || fail "suppliers.txt: a record is not 26 characters"
 [ "$("$tool" get "$samples/STOCK.TPX" lookup.1.member_length lookup.1.field.3.offset |
   tr '\n' ' ')" = "42 36 " ] || fail "STOCK.TPX: delimited layout of lookup file 1"
+"$tool" lookup check "$samples/STOCK.TPX" 1 "$samples/articles.txt" >/dev/null ||
+  fail "articles.txt: lookup check"
+"$tool" lookup check "$samples/DELIVERY.TPX" 1 "$samples/suppliers.txt" >/dev/null ||
+  fail "suppliers.txt: lookup check"
+# articles.csv, the stock system's export of the same articles, converts to articles.txt.
+"$tool" lookup convert "$samples/STOCK.TPX" 1 "$samples/articles.csv" -o converted.txt \
+  --columns "EAN,Description,Price" >/dev/null || fail "articles.csv: lookup convert"
+cmp -s converted.txt "$samples/articles.txt" || fail "articles.csv does not convert to articles.txt"
 
 now=--now=2026-03-05T09:07:30
 

@@ -35,7 +35,9 @@ top=TPQ700-$version
 cmake -E tar tf "$zip" | grep -v '/$' | sort >"$work/listed"
 {
   printf '%s\n' "$top/TPQ700.exe" "$top/cli/tpq700.exe" "$top/Русский.lng"
-  for f in STOCK.TPX DELIVERY.TPX articles.txt suppliers.txt; do echo "$top/samples/$f"; done
+  for f in STOCK.TPX DELIVERY.TPX articles.txt suppliers.txt articles.csv; do
+    echo "$top/samples/$f"
+  done
   for f in "$source_dir"/docs/guide.md "$source_dir"/docs/*.png; do
     [ -f "$f" ] && echo "$top/docs/$(basename "$f")"
   done
@@ -59,6 +61,7 @@ check cli/tpq700.exe "$bin/tpq700.exe"
 check Русский.lng "$source_dir/samples/Русский.lng"
 check samples/STOCK.TPX "$source_dir/samples/STOCK.TPX"
 check samples/articles.txt "$source_dir/samples/articles.txt"
+check samples/articles.csv "$source_dir/samples/articles.csv"
 for f in "$source_dir"/docs/guide.md "$source_dir"/docs/*.png; do
   [ -f "$f" ] && check "docs/$(basename "$f")" "$f"
 done

@@ -1,6 +1,6 @@
 // The lookup file download against a scripted terminal: the records of lines byte for byte, the
-// end mark, the handshake that wants "ACK", long lines refused before anything is sent, and the
-// file chosen again on a retry.
+// end mark, the handshake that wants "ACK", long lines and lines ending in a line feed alone
+// refused before anything is sent, and the file chosen again on a retry.
 #include "link/lookup_download.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +68,11 @@ TEST_F(LookupDownloadTest, RecordShapesOfTheDocumentedCases) {
   EXPECT_EQ(SendFile("A\r\nlast"),
             (std::vector<std::string>{std::string("A\x00\x41\r", 4),
                                       std::string("last\x01\xB4\r", 7), "OVER\r"}));
-  // Line feeds alone end no line: the whole file is one record.
+  // Line feeds beside carriage returns, before or after them, are dropped.
   received.clear();
-  EXPECT_EQ(SendFile("a\nb\n"),
-            (std::vector<std::string>{std::string("ab\x00\xC3\r", 5), "OVER\r"}));
+  EXPECT_EQ(SendFile("A\n\rB\r\n"),
+            (std::vector<std::string>{std::string("A\x00\x41\r", 4), std::string("B\x00\x42\r", 4),
+                                      "OVER\r"}));
   // An empty file: only the end mark, the bar at 100, and the success message.
   received.clear();
   ui.progress.clear();
@@ -130,11 +131,51 @@ TEST_F(LookupDownloadTest, ALineTooLongIsRefusedBeforeThePortOpens) {
   EXPECT_EQ(ui.messages[0].caption_id, 1121);
   EXPECT_NE(ui.messages[0].text_utf8.find("Line 3 "), std::string::npos)
       << ui.messages[0].text_utf8;
+}
 
-  std::istringstream fits(line253 + "\n\n" + "\r" + line253);
-  EXPECT_EQ(FirstLongLookupLine(fits), 0u);
-  std::istringstream lf_only("a\nb\nc\n" + std::string(260, 'x'));
-  EXPECT_EQ(FirstLongLookupLine(lf_only), 1u);
+TEST_F(LookupDownloadTest, LinesEndingInALineFeedAloneAreRefusedBeforeThePortOpens) {
+  // Sent, "a\nb\n" would arrive as the one record "ab" and be reported complete.
+  bool ok = true;
+  SendFile("first\r\nsecond\nthird\n", &ok);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(received.empty());
+  EXPECT_TRUE(ports.opened.empty());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption_id, 1121);
+  EXPECT_EQ(ui.messages[0].icon, Icon::kWarning);
+  const std::string& text = ui.messages[0].text_utf8;
+  EXPECT_EQ(
+      text.rfind("Line 2 of the lookup file ends in a line feed without a carriage return", 0), 0u)
+      << text;
+  EXPECT_NE(text.find("carriage return and line feed"), std::string::npos) << text;
+}
+
+TEST(LookupLineScan, BareLineFeedsAndLongLinesByLine) {
+  struct Case {
+    std::string contents;
+    size_t bare;  // the line a line feed without a carriage return beside it ends
+    size_t long_line;
+  };
+  const std::string line253(253, 'a');
+  const Case cases[] = {
+      {"a\r\nb\r\n", 0, 0},
+      {"a\rb\r", 0, 0},
+      {"no line end", 0, 0},
+      {"a\n\rb\n\r", 0, 0},  // line feed before the carriage return
+      {"a\nb\n", 1, 0},
+      {"a\r\nb\nc\r\n", 2, 0},
+      {"a\r\n\n", 2, 0},  // the second line feed has no carriage return beside it
+      {"a\r\n\n\r", 0, 0},
+      {line253 + "\r\n" + line253 + "b\r\n", 0, 2},
+      {line253 + "\r" + line253, 0, 0},
+      {line253 + "bb\n", 1, 1},
+  };
+  for (const Case& c : cases) {
+    std::istringstream in(c.contents);
+    const LookupLineScan scan = ScanLookupLines(in);
+    EXPECT_EQ(scan.first_bare_line_feed, c.bare) << c.contents;
+    EXPECT_EQ(scan.first_long_line, c.long_line) << c.contents;
+  }
 }
 
 TEST_F(LookupDownloadTest, RetryChoosesTheFileAgainFromTheRememberedPath) {

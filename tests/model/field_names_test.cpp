@@ -127,6 +127,106 @@ TEST_F(FieldNamesTest, TextsAreEscapedBothWays) {
   EXPECT_FALSE(UnescapeText("\\x4").has_value());
 }
 
+// Every label that 'tpq700 fields' lists is taken and read back as it is written, whatever the
+// labels of a field have in common (blanks, case, digits that are numbers too).
+TEST_F(FieldNamesTest, EveryChoiceTakesEachOfItsLabelsAndGivesItBack) {
+  size_t choices = 0;
+  for (const FieldInfo& f : DesignFields()) {
+    if (f.kind != FieldKind::kChoice) continue;
+    ++choices;
+    EXPECT_FALSE(f.labels.empty()) << f.name;
+    for (size_t i = 0; i < f.labels.size(); ++i) {
+      const std::string& label = f.labels[i];
+      ASSERT_FALSE(CheckFieldValue(f, label)) << f.name << "=" << label;
+      ASSERT_FALSE(CheckFieldInDesign(f, design_, label)) << f.name << "=" << label;
+      SetField(f, design_, label);
+      EXPECT_EQ(FormatField(f, design_), label) << f.name;
+      EXPECT_EQ(FieldNumber(f, design_), i) << f.name << "=" << label;
+      EXPECT_NE(DescribeField(f).find(label), std::string::npos) << f.name;
+    }
+  }
+  EXPECT_GT(choices, 1000u);
+}
+
+TEST_F(FieldNamesTest, ALabelWrittenExactlyWinsOverOnesThatDifferInCaseOnly) {
+  struct Case {
+    const char* value;
+    int stored;  // -1: refused
+  };
+  const Case cases[] = {
+      {"abcd / abcd", 0},  {"ABCD / ABCD", 2},
+      {"abcd / tn*e", 1},  {"ABCD  /  TN*E", 3},  // blanks tidied
+      {"Abcd / Abcd", -1},                        // both pairs match when case is ignored
+      {"abcd / TN*E", -1},
+  };
+  const FieldInfo* f = FindField("barcode.codabar.start_stop");
+  for (const Case& c : cases) {
+    const auto error = Set(f->name, c.value);
+    if (c.stored < 0) {
+      ASSERT_TRUE(error) << c.value;
+      EXPECT_NE(error->find("when case is ignored"), std::string::npos) << *error;
+      EXPECT_NE(error->find(f->name), std::string::npos) << *error;
+      continue;
+    }
+    ASSERT_FALSE(error) << c.value << ": " << *error;
+    EXPECT_EQ(FieldNumber(*f, design_), static_cast<unsigned>(c.stored)) << c.value;
+  }
+  // A label that only one choice matches is taken in any case.
+  EXPECT_FALSE(Set("form.1.line.1.type", "Fixed DATA"));
+  EXPECT_EQ(Get("form.1.line.1.type"), "fixed data");
+}
+
+TEST_F(FieldNamesTest, TheNoMatchActionIsStoredTwoHigherUnderReadOnce) {
+  const FieldInfo* f = FindField("lookup.2.no_match");
+  ASSERT_FALSE(Set("lookup.2.no_match", "Clear the screen"));
+  EXPECT_EQ(FieldNumber(*f, design_), 4u);
+  ASSERT_FALSE(Set("lookup.2.read_once", "1"));
+  // Stored 4 under read-once is "Insert to lookup file".
+  EXPECT_EQ(Get("lookup.2.no_match"), "Insert to lookup file");
+  ASSERT_FALSE(Set("lookup.2.no_match", "Show warning message & Insert"));
+  EXPECT_EQ(FieldNumber(*f, design_), 5u);
+  // Read-once offers only the two inserting actions; numbers stay as stored.
+  const auto refused = CheckFieldInDesign(*f, design_, "Continue");
+  ASSERT_TRUE(refused);
+  EXPECT_NE(refused->find("lookup.2.no_match"), std::string::npos);
+  ASSERT_FALSE(Set("lookup.2.no_match", "1"));
+  EXPECT_EQ(Get("lookup.2.no_match"), "1");
+}
+
+TEST_F(FieldNamesTest, StoredLimitsTakeWhatTheBytesHoldButNotAnotherVersionTag) {
+  struct Case {
+    const char* field;
+    std::string value;
+    bool editor;
+    bool stored;
+  };
+  const Case cases[] = {
+      {"form.1.line.1.max_length", "200", false, true},
+      {"form.1.line.1.max_length", "256", false, false},
+      {"menu.1.item.1.target", "25", false, true},
+      {"lookup.1.delimiter", "13", false, true},
+      {"weight.mask", "65535", false, true},
+      {"form.1.line.1.prompt", std::string(16, 'x'), true, true},
+      {"form.1.line.1.prompt", std::string(20, 'x'), false, true},
+      {"form.1.line.1.prompt", std::string(21, 'x'), false, false},
+      {"settings.password", "a-b", false, true},
+      {"weight.mark", "43994", false, true},
+      {"version_tag", "Q700RU004", false, true},
+      {"version_tag", "Q700RU003", false, false},
+      {"form.1.line.1.prefix", "A\\x00B", true, true},
+  };
+  for (const Case& c : cases) {
+    const FieldInfo* f = FindField(c.field);
+    ASSERT_NE(f, nullptr) << c.field;
+    EXPECT_EQ(!CheckFieldValue(*f, c.value), c.editor) << c.field << "=" << c.value;
+    EXPECT_EQ(!CheckFieldValue(*f, c.value, ValueLimits::kStored), c.stored)
+        << c.field << "=" << c.value;
+  }
+  // Characters with a NUL between them read back whole.
+  ASSERT_FALSE(Set("form.1.line.1.prefix", "A\\x00B"));
+  EXPECT_EQ(Get("form.1.line.1.prefix"), "A\\x00B");
+}
+
 TEST_F(FieldNamesTest, AOneCharacterWeightPrefixIsRightAligned) {
   EXPECT_FALSE(Set("weight.prefix", "7"));
   EXPECT_EQ(design_.weight[4], ' ');

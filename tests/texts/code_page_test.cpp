@@ -1,7 +1,9 @@
 // Conversions between UTF-8 and the terminal's code pages.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 #include "texts/code_page.h"
 
@@ -56,6 +58,38 @@ TEST(CodePage, ACharacterTheCodePageCannotHoldIsNamedNotReplaced) {
   to = Utf8ToCodePage("ok\xFF", 1252);
   EXPECT_FALSE(to.ok);
   EXPECT_EQ(to.bad_offset, 2u);
+}
+
+TEST(CodePage, WhatEachByteStandsFor) {
+  const std::array<std::string, 256> western = CodePageCharacters(1252);
+  EXPECT_EQ(western['A'], "A");
+  EXPECT_EQ(western['\t'], "\t");
+  EXPECT_EQ(western[0xE9], "\xC3\xA9");      // é
+  EXPECT_EQ(western[0x80], "\xE2\x82\xAC");  // the euro sign
+  for (const int gap : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(western[gap], "") << gap;
+  const std::array<std::string, 256> cyrillic = CodePageCharacters(1251);
+  EXPECT_EQ(cyrillic[0xC6], "\xD0\x96");  // Ж
+  EXPECT_EQ(cyrillic[0x98], "");
+}
+
+TEST(CodePage, Utf8SequencesOfTwoOrMoreBytes) {
+  const std::pair<std::string, size_t> cases[] = {
+      {"a", 0},
+      {"\xC3\xA9", 2},
+      {"\xE2\x82\xAC", 3},
+      {"\xF0\x9F\x98\x80", 4},
+      {"\xC3", 0},  // cut short
+      {"\xC3"
+       "a",
+       0},                      // no continuation byte
+      {"\xC0\x80", 0},          // overlong
+      {"\xE0\x80\x80", 0},      // overlong
+      {"\xED\xA0\x80", 0},      // a surrogate
+      {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+      {"\xE9t\xE9", 0},         // Latin-1 "été"
+      {"", 0},
+  };
+  for (const auto& [text, length] : cases) EXPECT_EQ(Utf8SequenceAt(text, 0), length) << text;
 }
 
 TEST(CodePage, NamesOfCodePages) {

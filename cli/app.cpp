@@ -62,6 +62,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddLookupCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
+  AddCollectCommand(app, ctx);
   AddRecordsCommand(app, ctx);
   AddTerminalCommand(app, ctx);
   AddLanguageIdsCommand(app, ctx);

@@ -51,6 +51,7 @@ void AddDownloadCommand(CLI::App& app, Context& ctx);
 void AddSendLookupCommand(CLI::App& app, Context& ctx);
 void AddLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
+void AddCollectCommand(CLI::App& app, Context& ctx);
 void AddRecordsCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);

@@ -63,6 +63,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   AddLookupCommand(app, ctx);
   AddSendLookupCommand(app, ctx);
   AddReceiveCommand(app, ctx);
+  AddCollectCommand(app, ctx);
   AddRecordsCommand(app, ctx);
   AddTerminalCommand(app, ctx);
   AddLanguageIdsCommand(app, ctx);
@@ -94,7 +95,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kExitUsage;
   }
   // The command has wound down: files it replaces are whole (old or new), ports are closed.
-  if (Interrupted()) {
+  if (Interrupted() && !ctx.interrupt_ends_normally) {
     err << "tpq700: interrupted\n";
     return kExitInterrupted;
   }

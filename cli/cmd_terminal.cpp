@@ -142,6 +142,9 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
       port->ApplySettings(line);
     }
     port->SetTimeouts(kLinkTimeouts);
+    // A terminal put into its cradle hears nothing that was said before: a station's requests
+    // that waited in the line would start uploads nobody asked for any more.
+    port->Purge(Queues::kBoth);
 
     ctx.err << "tpq700 terminal: serving on " << options->port << " (tag " << config.tag << ", "
             << config.records.size() << " records to upload)\n";

@@ -18,6 +18,9 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   int status = kExitOk;
+  // Set by a command whose normal end is Ctrl-C (a station serving until stopped): its own status
+  // stands instead of the interrupted one.
+  bool interrupt_ends_normally = false;
   // The built-in English texts; the tool has no language of its own.
   TextLoader texts;
   DefaultTerminalTexts defaults;
@@ -51,6 +54,7 @@ void AddDownloadCommand(CLI::App& app, Context& ctx);
 void AddSendLookupCommand(CLI::App& app, Context& ctx);
 void AddLookupCommand(CLI::App& app, Context& ctx);
 void AddReceiveCommand(CLI::App& app, Context& ctx);
+void AddCollectCommand(CLI::App& app, Context& ctx);
 void AddRecordsCommand(CLI::App& app, Context& ctx);
 void AddDetectCommand(CLI::App& app, Context& ctx);
 void AddTerminalCommand(CLI::App& app, Context& ctx);

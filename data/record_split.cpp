@@ -26,33 +26,6 @@ struct FormCopy {
   std::array<uint8_t, kFormRecordSize> bytes{};
 };
 
-// Lines whose data the composition writes: the input types, fixed data, and lookup lines that
-// save their field data.
-bool InRecord(FormRecord form, int i) {
-  const uint8_t type = form.type(i);
-  if (type == kTypeNil || type >= kTypePrompt) return false;
-  if (type == kTypeLookup) return form.line(kInitialFlag, i) != 0;
-  return true;
-}
-
-// The fixed-length fit of the composition, for a fixed data line's known data.
-std::string Fit(FormRecord form, int i, const std::string& data) {
-  if (form.line(kFixedLengthFlag, i) == 0) return data;
-  const size_t n = form.line(kFixedLength, i);
-  if (data.size() >= n) return data.substr(0, n);
-  const size_t pad = n - data.size();
-  switch (form.line(kAlignment, i)) {
-    case 1:
-      return std::string(pad, ' ') + data;
-    case 2:
-      return data + std::string(pad, '0');
-    case 3:
-      return std::string(pad, '0') + data;
-    default:
-      return data + std::string(pad, ' ');
-  }
-}
-
 std::string FieldName(FormRecord form, int i) {
   std::string name = form.type(i) == kTypeFixedData ? "" : SlotText(form.prompt(i));
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -76,7 +49,7 @@ class LayoutBuilder {
     if (form_.at(kStampPosition) == kStampTop) AddStamp();
     const int lines = form_.font_size() != 0 ? 4 : kFormLines;
     for (int j = 0; j < lines; ++j) {
-      if (InRecord(form_, j)) AddField(j);
+      if (LineInRecord(form_, j)) AddField(j);
     }
     if (form_.at(kStampPosition) == kStampBottom) AddStamp();
     return std::move(layout_);
@@ -113,7 +86,7 @@ class LayoutBuilder {
     AddDelimiters();
     if (form_.line(kPrefixFlag, j) != 0) AddText(SlotText(form_.prefix(j)));
     if (column.type == kTypeFixedData) {
-      AddText(Fit(form_, j, SlotText(form_.prompt(j))), index);
+      AddText(FitFixedLength(form_, j, SlotText(form_.prompt(j))), index);
     } else {
       const int width = column.fixed_length ? form_.line(kFixedLength, j) : -1;
       Add({RecordPiece::Kind::kData, {}, width, 0, 0, index});

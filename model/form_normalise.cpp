@@ -59,6 +59,30 @@ bool LineCarriesData(FormRecord form, int i) {
   return IsEntryType(t) || t == kTypeFixedData || (t >= kTypeAlphameric && t <= kTypeVariable3);
 }
 
+bool LineInRecord(FormRecord form, int i) {
+  const uint8_t type = form.type(i);
+  if (type == kTypeNil || type >= kTypePrompt) return false;
+  if (type == kTypeLookup) return form.line(kInitialFlag, i) != 0;
+  return true;
+}
+
+std::string FitFixedLength(FormRecord form, int i, const std::string& data) {
+  if (form.line(kFixedLengthFlag, i) == 0) return data;
+  const size_t n = form.line(kFixedLength, i);
+  if (data.size() >= n) return data.substr(0, n);
+  const size_t pad = n - data.size();
+  switch (form.line(kAlignment, i)) {
+    case 1:
+      return std::string(pad, ' ') + data;
+    case 2:
+      return data + std::string(pad, '0');
+    case 3:
+      return std::string(pad, '0') + data;
+    default:
+      return data + std::string(pad, ' ');
+  }
+}
+
 void ClearRecordDetails(FormRecord form, int i) {
   form.input_mark(i) = 0;
   form.line(kSuffixFlag, i) = 0;

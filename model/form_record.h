@@ -2,6 +2,8 @@
 // Forms are numbered 1 to 10 and stored at indices 0 to 9; lines 1 to 8 at indices 0 to 7.
 #pragma once
 
+#include <string>
+
 #include "model/design.h"
 
 namespace q700 {
@@ -174,6 +176,14 @@ inline bool WithoutLookup(uint8_t type) {
 // Lines whose data can enter the record: the entry types, fixed data, alphameric, the variables
 // and lookup lines with "Save field data". The others lose their record details at commit.
 bool LineCarriesData(FormRecord form, int i);
+
+// Lines whose data the record composition writes: the input types, fixed data, and lookup lines
+// that save their field data.
+bool LineInRecord(FormRecord form, int i);
+
+// `data` as the composition stores it for line `i`: cut or filled to the fixed length when the
+// line has one (blanks after, blanks before, zeros after or zeros before by the alignment).
+std::string FitFixedLength(FormRecord form, int i, const std::string& data);
 
 // The record details of line `i` that a line without data of its own must not keep: the input
 // mark, the suffix and prefix (flag and first character), the alignment, the fixed length and its

@@ -9,6 +9,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick socat
   clang libclang-rt-14-dev
   wixl msitools python3-markdown help2man lintian man-db dpkg-dev
+  libpq-dev postgresql
 )
 
 missing=()

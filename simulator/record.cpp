@@ -77,32 +77,6 @@ void AppendTime(FormRecord form, const LocalTime& now, std::string& record) {
   }
 }
 
-// Lines whose data goes into the record: the input types, fixed data, and lookup lines that
-// save their field data.
-bool InRecord(FormRecord form, int i) {
-  const uint8_t type = form.type(i);
-  if (type == kTypeNil || type >= kTypePrompt) return false;
-  if (type == kTypeLookup) return form.line(kInitialFlag, i) != 0;
-  return true;
-}
-
-std::string Fit(FormRecord form, int i, const std::string& data) {
-  if (form.line(kFixedLengthFlag, i) == 0) return data;
-  const size_t n = form.line(kFixedLength, i);
-  if (data.size() >= n) return data.substr(0, n);
-  const size_t pad = n - data.size();
-  switch (form.line(kAlignment, i)) {
-    case 1:
-      return std::string(pad, ' ') + data;
-    case 2:
-      return data + std::string(pad, '0');
-    case 3:
-      return std::string(pad, '0') + data;
-    default:
-      return data + std::string(pad, ' ');
-  }
-}
-
 }  // namespace
 
 Delimiters DesignDelimiters(const Design& design) {
@@ -124,14 +98,14 @@ std::string ComposeRecord(FormRecord form, const std::array<std::string, 8>& inp
   if (form.at(kStampPosition) == kStampTop) AppendStamp(form, delimiters, now, record);
   const int lines = form.font_size() != 0 ? 4 : kFormLines;
   for (int j = 0; j < lines; ++j) {
-    if (!InRecord(form, j)) continue;
+    if (!LineInRecord(form, j)) continue;
     std::string data = form.type(j) == kTypeFixedData ? SlotText(form.prompt(j)) : inputs[j];
     for (int k = j + 1; k < kFormLines && k <= j + 4 && form.type(k) == kTypeExtension; ++k) {
       data += inputs[k];
     }
     if (!record.empty()) AppendDelimiters(delimiters, record);
     if (form.line(kPrefixFlag, j) != 0) record += SlotText(form.prefix(j));
-    record += Fit(form, j, data);
+    record += FitFixedLength(form, j, data);
     if (form.line(kSuffixFlag, j) != 0) record += SlotText(form.suffix(j));
   }
   if (form.at(kStampPosition) == kStampBottom) AppendStamp(form, delimiters, now, record);

@@ -74,6 +74,12 @@ int WaitFor(int fd, short events, int timeout_ms) {
   }
 }
 
+// Whether the device reports a hang-up or an error now.
+bool HungUp(int fd) {
+  pollfd p{fd, POLLIN, 0};
+  return poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 class PosixPort final : public SerialPort {
  public:
   explicit PosixPort(int fd) : fd_(fd) {}
@@ -220,6 +226,9 @@ class PosixPort final : public SerialPort {
     for (;;) {
       const ssize_t n = read(fd_, buffer.data(), buffer.size());
       if (n > 0) return {IoStatus::kDone, static_cast<size_t>(n)};
+      // Nothing read from a device that hung up (a USB adapter pulled out, the far end of a
+      // pseudo terminal closed): it stays readable, and waiting again would spin.
+      if (n == 0 && HungUp(fd_)) return {IoStatus::kFailed, 0};
       if (n < 0 && errno == EINTR) continue;
       if (n < 0 && errno != EAGAIN) return {IoStatus::kFailed, 0};
       const int left = RemainingMs(deadline);

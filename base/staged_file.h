@@ -25,7 +25,8 @@ class StagedFile {
   std::FILE* stream() const { return stream_; }
   const std::filesystem::path& target() const { return target_; }
 
-  // Flushes the new file to the disk and puts it in the target's place.
+  // Flushes the new file to the disk and puts it in the target's place. When the target cannot be
+  // replaced, the new file stays for KeepAside.
   bool Commit(std::string* error);
 
   // Flushes the new file to the disk and keeps it beside the target under a name no file holds

@@ -109,7 +109,7 @@ class FileRecords final : public RecordSink {
   std::FILE* out_;
 };
 
-// The terminal deletes what it saw acknowledged: records received before a failure are kept in a
+// A terminal may drop what it saw acknowledged: records received before a failure are kept in a
 // file of their own beside the target, and the result says where.
 void KeepAcknowledged(StagedFile& staged, ReceiveResult& result) {
   if (result.count == 0) return;

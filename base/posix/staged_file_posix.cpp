@@ -71,18 +71,15 @@ bool StagedFile::Commit(std::string* error) {
     Discard();
     return false;
   }
-  if (rename(temp_.c_str(), target_.c_str()) != 0) {
-    const bool failed = Fail(error, target_.string());
-    Discard();
-    return failed;
-  }
+  // A target that cannot be replaced leaves the new file for KeepAside (or the destructor).
+  if (rename(temp_.c_str(), target_.c_str()) != 0) return Fail(error, target_.string());
   temp_.clear();
   SyncFolder(FolderOf(target_));
   return true;
 }
 
 std::optional<std::filesystem::path> StagedFile::KeepAside(std::string* error) {
-  if (!Finish(error)) {
+  if (temp_.empty() || (stream_ != nullptr && !Finish(error))) {
     Discard();
     return std::nullopt;
   }

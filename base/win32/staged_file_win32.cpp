@@ -56,18 +56,17 @@ bool StagedFile::Commit(std::string* error) {
     Discard();
     return false;
   }
+  // A target that cannot be replaced leaves the new file for KeepAside (or the destructor).
   if (!MoveFileExW(temp_.c_str(), target_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail(error, target_);
-    Discard();
-    return false;
+    return Fail(error, target_);
   }
   temp_.clear();
   return true;
 }
 
 std::optional<std::filesystem::path> StagedFile::KeepAside(std::string* error) {
-  if (!Finish(error)) {
+  if (temp_.empty() || (stream_ != nullptr && !Finish(error))) {
     Discard();
     return std::nullopt;
   }

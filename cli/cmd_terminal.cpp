@@ -6,6 +6,10 @@
 #include <ostream>
 #include <sstream>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 #include "base/interrupt.h"
 #include "base/system_error.h"
 #include "cli/command.h"
@@ -150,6 +154,11 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
             << config.records.size() << " records to upload)\n";
     ctx.err.flush();
     VirtualTerminal terminal(std::move(config));
+#ifdef __linux__
+    // A paced terminal sleeps for every reply; the kernel's default slack of 50 microseconds on
+    // each wake-up would add about 2% to the time of a 40-character line.
+    if (options->pace != 0) prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
     TerminalRunOptions run;
     run.pace_baud = options->pace;
     run.once = options->once;

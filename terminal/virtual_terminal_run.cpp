@@ -72,9 +72,13 @@ bool RunVirtualTerminal(SerialPort& port, VirtualTerminal& terminal,
       uint64_t start_us = std::max(out.not_before_ms * 1000, receive_done_us);
       if (baud != 0) start_us = std::max(start_us, send_free_us);
       if (start_us > now_us) {
-        // Nothing the host sends meanwhile can change this reply: it waits for it.
-        timeline.SleepUntilUs(start_us);
-        now_us = timeline.NowUs();
+        // Nothing the host sends meanwhile can change this reply: it waits for it. A paced
+        // reply waits in the loop below, until its first bytes have crossed the wire: one wake-up
+        // for a short reply, not two.
+        if (baud == 0) {
+          timeline.SleepUntilUs(start_us);
+          now_us = timeline.NowUs();
+        }
       } else if (now_us - start_us > kCatchUpUs) {
         start_us = now_us;
       }
@@ -84,7 +88,8 @@ bool RunVirtualTerminal(SerialPort& port, VirtualTerminal& terminal,
       }
       size_t sent = 0;
       while (sent < out.bytes.size()) {
-        const size_t due = BytesOnWire(now_us - start_us, baud, out.bytes.size());
+        const uint64_t elapsed_us = now_us > start_us ? now_us - start_us : 0;
+        const size_t due = BytesOnWire(elapsed_us, baud, out.bytes.size());
         if (due > sent) {
           port.Write(ConstBytes(out.bytes).subspan(sent, due - sent), kWriteLimitMs);
           sent = due;

@@ -10,7 +10,8 @@
 
 namespace q700 {
 
-// Returns false and a reason in `error` (when given) on failure.
+// Returns false and a reason in `error` (when given) on failure: the file or folder and what the
+// system said ("/data/a.TPX: Permission denied").
 bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
                          std::string* error = nullptr);
 

@@ -1,20 +1,25 @@
-// Ctrl-C and its kin for the tool: the handlers are installed once, a flag tells whether one has
-// arrived, and a descriptor (POSIX) or an event (Windows) lets a wait on ports wake for it.
+// The user's request to stop (Ctrl-C, SIGTERM, closing the console): noted once by a handler, then
+// seen by every wait of the program, which ends its work cleanly instead of being killed midway.
 #pragma once
 
 namespace q700 {
 
-// SIGINT and SIGTERM (POSIX); the console's Ctrl-C, Ctrl-Break and close (Windows). Once per
-// process; later calls do nothing.
+// Installs the handlers (SIGINT and SIGTERM on POSIX; console Ctrl-C, Ctrl-Break and close on
+// Windows). Safe to call more than once: only the first call installs.
 void InstallInterruptHandlers();
-// True once an interrupt arrived.
+
+// True once a request to stop arrived.
 bool Interrupted();
-// POSIX: readable once an interrupt arrived (a self-pipe); -1 before the handlers are installed
-// and on Windows.
+
+// POSIX: a descriptor that becomes readable once a request arrived, to poll beside a port.
+// -1 before InstallInterruptHandlers and on Windows.
 int InterruptFd();
-// Windows: a manual-reset event set once an interrupt arrived; null elsewhere.
+
+// Windows: a manual-reset event set once a request arrived, to wait on beside a port.
+// nullptr before InstallInterruptHandlers and on POSIX.
 void* InterruptEvent();
-// Forgets an interrupt that arrived, for tests.
+
+// Forgets a request that arrived (tests only), so the next test starts clean.
 void ResetInterruptForTest();
 
 }  // namespace q700

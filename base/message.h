@@ -20,6 +20,9 @@ struct Message {
   std::string text_utf8;
   Icon icon = Icon::kNone;
   Buttons buttons = Buttons::kOk;
+  // What the system said and about which file or port ("COM9: Access is denied."), UTF-8, for
+  // front ends that show more than the message box's text; empty when there is nothing to add.
+  std::string reason;
 };
 
 }  // namespace q700

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/interrupt.h"
 #include "cli/command.h"
 
 namespace q700::cli {
@@ -92,6 +93,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "tpq700: " << e.what() << "\n";
     err << "Run 'tpq700 --help' (or 'tpq700 COMMAND --help') for usage.\n";
     return kExitUsage;
+  }
+  // The command has wound down: files it replaces are whole (old or new), ports are closed.
+  if (Interrupted() && !ctx.interrupt_ends_normally) {
+    err << "tpq700: interrupted\n";
+    return kExitInterrupted;
   }
   return ctx.status;
 }

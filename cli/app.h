@@ -7,10 +7,12 @@
 
 namespace q700::cli {
 
-// Exit statuses: success, a failed operation, bad usage.
+// Exit statuses: success, a failed operation, bad usage, stopped by Ctrl-C or SIGTERM (the
+// shells' 128 + SIGINT).
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitInterrupted = 130;
 
 std::vector<std::string> ArgsFrom(int argc, char** argv);
 

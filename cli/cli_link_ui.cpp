@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "base/interrupt.h"
 #include "cli/design_file.h"
 #include "link/link_texts.h"
 
@@ -26,8 +27,8 @@ void AddExchangeOptions(CLI::App& command, ExchangeOptions& options, RetryOption
   if (retries == RetryOption::kOffered) {
     command
         .add_option("--retries", options.retries,
-                    "How many times to answer Yes when asked whether to retry a failed download "
-                    "(default 0)")
+                    "How many times to start a failed exchange again (a download: answer Yes when "
+                    "asked whether to retry; default 0)")
         ->check(CLI::Range(0, 1000));
   }
   command.add_flag("--quiet", options.quiet,
@@ -52,12 +53,21 @@ bool StderrIsTerminal() {
 #endif
 }
 
+CliLinkUi::~CliLinkUi() {
+  if (Interrupted()) {
+    EndLine();
+  } else {
+    ClearLine();
+  }
+}
+
 Answer CliLinkUi::Show(const Message& message) {
   const bool question =
       message.buttons == Buttons::kYesNo || message.buttons == Buttons::kYesNoCancel;
+  const bool retry_question = question && message.text_id == kTextRetryDownload;
   Answer answer = question ? Answer::kNo : Answer::kOk;
   std::string suffix;
-  if (question && message.text_id == kTextRetryDownload) {
+  if (retry_question) {
     if (retries_used_ < options_.retries) {
       ++retries_used_;
       answer = Answer::kYes;
@@ -66,20 +76,34 @@ Answer CliLinkUi::Show(const Message& message) {
     } else {
       suffix = " No";
     }
-  } else if (question) {
-    suffix = " No";
   }
   // Quiet leaves out what reports success ("Downloaded completely!", the count of received
   // records, which stdout has anyway); failures and the retry question stay.
-  const bool success_report =
-      message.icon == Icon::kInformation || (question && message.text_id != kTextRetryDownload);
+  const bool success_report = message.icon == Icon::kInformation || (question && !retry_question);
   if (options_.quiet && success_report) return answer;
   std::string line = MessageLine(ctx_, message);
+  // The program's other questions (view the received data?) are the window's business: the tool
+  // tells what happened and leaves the question out.
+  if (question && !retry_question) line = line.substr(0, line.find('\n'));
   std::replace(line.begin(), line.end(), '\n', ' ');
+  if (!message.reason.empty()) line += " (" + message.reason + ")";
   ClearLine();
   ctx_.err << "tpq700: " << line << suffix << "\n";
   ctx_.err.flush();
   return answer;
+}
+
+bool CliLinkUi::TakeRetry(int caption_id) {
+  if (Interrupted() || retries_used_ >= options_.retries) return false;
+  ++retries_used_;
+  Message message;
+  message.caption_id = caption_id;
+  message.text_utf8 = "starting again (retry " + std::to_string(retries_used_) + " of " +
+                      std::to_string(options_.retries) + ")";
+  ClearLine();
+  ctx_.err << "tpq700: " << MessageLine(ctx_, message) << "\n";
+  ctx_.err.flush();
+  return true;
 }
 
 std::optional<std::filesystem::path> CliLinkUi::ChooseFile(FileChoice,
@@ -122,6 +146,13 @@ void CliLinkUi::DrawLine(const std::string& text) {
   line_width_ = text.size();
   ctx_.err << line;
   ctx_.err.flush();
+}
+
+void CliLinkUi::EndLine() {
+  if (line_width_ == 0) return;
+  ctx_.err << "\n";
+  ctx_.err.flush();
+  line_width_ = 0;
 }
 
 void CliLinkUi::ClearLine() {

@@ -41,7 +41,8 @@ bool StderrIsTerminal();
 class CliLinkUi final : public LinkUi {
  public:
   CliLinkUi(Context& ctx, CliUiOptions options) : ctx_(ctx), options_(std::move(options)) {}
-  ~CliLinkUi() override { ClearLine(); }
+  // An interrupted exchange leaves its progress line standing, ended by a line break.
+  ~CliLinkUi() override;
 
   Answer Show(const Message& message) override;
   std::optional<std::filesystem::path> ChooseFile(FileChoice kind,
@@ -53,11 +54,16 @@ class CliLinkUi final : public LinkUi {
   // The tool opens no viewer: the question is always answered No.
   void ViewReceivedFile(const std::filesystem::path&) override {}
 
+  // Takes one of the --retries for an exchange the tool starts again itself, saying so under
+  // `caption_id`; false when none is left or the user asked the program to stop.
+  bool TakeRetry(int caption_id);
+
   int retries_used() const { return retries_used_; }
 
  private:
   void DrawLine(const std::string& text);
   void ClearLine();
+  void EndLine();
 
   Context& ctx_;
   CliUiOptions options_;

@@ -155,6 +155,7 @@ void Collect(Context& ctx, const CollectOptions& o) {
   config.stop_after = o.batches;
 
   InstallInterruptHandlers();
+  ctx.interrupt_ends_normally = true;
   PrintedEvents events(ctx, say);
   const std::vector<StationBatch> unstored = RunStation(
       config, *session->ports, SystemClock(), *store, events, [] { return Interrupted(); });

@@ -16,7 +16,7 @@ void AddConvertCommand(CLI::App& app, Context& ctx) {
   cmd->footer("An older design is upgraded as the program does, with its warning on stderr.\n");
   cmd->callback([&ctx, in, out] {
     Design design;
-    if (!LoadDesignFile(ctx, *in, design)) return;
+    if (!LoadDesignFile(ctx, *in, design, DesignUse::kWrite)) return;
     SaveDesignFile(ctx, *out, design);
   });
 }

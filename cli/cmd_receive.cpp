@@ -29,9 +29,12 @@ struct ReceiveOptions {
 };
 
 constexpr char kReceiveFooter[] =
-    "OUT: the records as they arrive, one a line (CR LF). The file is created before the "
-    "terminal is asked for its records and deleted when nothing was received or the records "
-    "stopped coming.\n"
+    "OUT: the records, one a line (CR LF). They are written to a new file beside OUT, which "
+    "replaces OUT only when the terminal has sent them all: a port that does not open, no "
+    "records, a time-out or Ctrl-C leave an earlier OUT exactly as it was. Records received "
+    "before a failure are kept beside it (OUT's name with .partial, or .partial-2 and so on, "
+    "before the extension), and the message names that file.\n"
+    "--retries N: after no answer or a time-out, start the receive again, up to N times.\n"
     "--design with --csv or --jsonl: each record split into the fields of the form that "
     "composed it (as `tpq700 records` does), after the columns received_at (when the receive "
     "started, ISO 8601 local time with its offset), port and batch (one more than the file's "
@@ -70,6 +73,12 @@ std::unique_ptr<LinkSession> StartReceiveSession(Context& ctx, const ExchangeOpt
   return session;
 }
 
+// A receive that found no terminal or lost it midway may go better at once; one whose port did
+// not open will not.
+bool WorthRetrying(ReceiveStatus status) {
+  return status == ReceiveStatus::kNoContact || status == ReceiveStatus::kTimedOut;
+}
+
 // The exchange into a table: the batch is ready before the terminal is contacted and written
 // once the terminal has sent everything.
 void ReceiveTable(Context& ctx, const ReceiveOptions& o) {
@@ -89,36 +98,69 @@ void ReceiveTable(Context& ctx, const ReceiveOptions& o) {
   CliLinkUi ui(ctx, UiOptionsFor(ctx, o.exchange, o.table.path));
   Link link(*session->ports, SystemClock(), session->prefs);
   link.port_override = o.exchange.link.port;
-  const PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
-  if (!opened) {
-    ShowMessages(ui, opened);
-    ctx.status = kExitFailed;
+  for (;;) {
+    batch.Clear();
+    const PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
+    if (!opened) {
+      ShowMessages(ui, opened);
+      ctx.status = kExitFailed;
+      return;
+    }
+    batch.SetOrigin(IsoLocalTime(std::time(nullptr)), link.port_name);
+    BatchRecords records(batch);
+    const ReceiveResult received = ReceiveRecords(link, ui, records);
+    CloseLinkPort(link, UnreadInput::kKeep);
+    ShowMessages(ui, received);
+    const ReceiveStatus status = received.status;
+
+    if (status == ReceiveStatus::kDone) {
+      if (!batch.Commit()) return;
+      ui.Show(ReceiveDoneMessage(received.count, ctx.texts));
+      ctx.out << received.count << "\n";
+      return;
+    }
+    if (status == ReceiveStatus::kNothing || status == ReceiveStatus::kNoContact) {
+      Message nothing;
+      nothing.caption_id = kCaptionUploadData;
+      nothing.text_id = kTextNoDataReceived;
+      ui.Show(nothing);
+      if (status == ReceiveStatus::kNothing) {
+        ctx.out << "0\n";
+        return;
+      }
+    } else if (batch.size() > 0) {
+      if (const std::optional<std::filesystem::path> kept = batch.KeepAside()) {
+        ui.Show(RecordsKeptMessage(static_cast<int>(batch.size()), *kept));
+      }
+    }
+    if (!WorthRetrying(status) || !ui.TakeRetry(kCaptionUploadData)) break;
+  }
+  ctx.Fail("nothing was added to " + o.table.path);
+}
+
+// The exchange into a text file, started again after a failure as often as --retries allows.
+void ReceiveText(Context& ctx, const ReceiveOptions& o) {
+  std::error_code ec;
+  if (!o.force && std::filesystem::exists(o.file, ec)) {
+    ctx.Fail(o.file + " exists; name another file or replace it with --force");
     return;
   }
-  batch.SetOrigin(IsoLocalTime(std::time(nullptr)), link.port_name);
-  BatchRecords records(batch);
-  const ReceiveResult received = ReceiveRecords(link, ui, records);
-  CloseLinkPort(link, UnreadInput::kKeep);
-  ShowMessages(ui, received);
-  const ReceiveStatus status = received.status;
-
-  if (status == ReceiveStatus::kDone) {
-    if (!batch.Commit()) return;
-    ui.Show(ReceiveDoneMessage(received.count, ctx.texts));
-    ctx.out << received.count << "\n";
-  } else if (status == ReceiveStatus::kNothing || status == ReceiveStatus::kNoContact) {
-    Message nothing;
-    nothing.caption_id = kCaptionUploadData;
-    nothing.text_id = kTextNoDataReceived;
-    ui.Show(nothing);
-    if (status == ReceiveStatus::kNothing) {
-      ctx.out << "0\n";
-    } else {
-      ctx.status = kExitFailed;
+  LinkRoute route{};
+  const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o.exchange, &route);
+  if (session == nullptr) return;
+  CliLinkUi ui(ctx, UiOptionsFor(ctx, o.exchange, o.file));
+  Link link(*session->ports, SystemClock(), session->prefs);
+  link.port_override = o.exchange.link.port;
+  for (;;) {
+    const ReceiveResult received = ReceiveData(link, ui, ctx.texts, route);
+    ShowMessages(ui, received);
+    if (received) {
+      ctx.out << received.count << "\n";
+      return;
     }
-  } else {
-    ctx.Fail("nothing was added to " + o.table.path);
+    if (!WorthRetrying(received.status) || !ui.TakeRetry(kCaptionUploadData)) break;
   }
+  ctx.status = kExitFailed;
 }
 
 }  // namespace
@@ -127,7 +169,7 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
   auto* cmd = app.add_subcommand("receive", "Receive the records collected by the terminal");
   auto o = std::make_shared<ReceiveOptions>();
   cmd->add_option("OUT", o->file, "Text file for the records, one line each (CR LF)");
-  AddExchangeOptions(*cmd, o->exchange, RetryOption::kNone);
+  AddExchangeOptions(*cmd, o->exchange, RetryOption::kOffered);
   cmd->add_flag("--force", o->force, "Replace the output file when it exists");
   cmd->add_option("--design", o->design,
                   "Split the records by the forms of this project file (.TPX); needs --csv or "
@@ -160,24 +202,7 @@ void AddReceiveCommand(CLI::App& app, Context& ctx) {
       return;
     }
 
-    std::error_code ec;
-    if (!o->force && std::filesystem::exists(o->file, ec)) {
-      ctx.Fail(o->file + " exists; name another file or replace it with --force");
-      return;
-    }
-    LinkRoute route{};
-    const std::unique_ptr<LinkSession> session = StartReceiveSession(ctx, o->exchange, &route);
-    if (session == nullptr) return;
-    CliLinkUi ui(ctx, UiOptionsFor(ctx, o->exchange, o->file));
-    Link link(*session->ports, SystemClock(), session->prefs);
-    link.port_override = o->exchange.link.port;
-    const ReceiveResult received = ReceiveData(link, ui, ctx.texts, route);
-    ShowMessages(ui, received);
-    if (received) {
-      ctx.out << received.count << "\n";
-    } else {
-      ctx.status = kExitFailed;
-    }
+    ReceiveText(ctx, *o);
   });
 }
 

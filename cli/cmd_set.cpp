@@ -64,7 +64,7 @@ void RunSet(Context& ctx, const CLI::App& cmd, const SetOptions& options) {
   if (ctx.status != kExitOk) return;
 
   auto before = std::make_unique<Design>();
-  if (!LoadDesignFile(ctx, options.file, *before)) return;
+  if (!LoadDesignFile(ctx, options.file, *before, DesignUse::kWrite)) return;
   auto design = std::make_unique<Design>(*before);
   std::vector<std::string> problems;
   if (json) problems = PutJsonDesign(*design, *json);

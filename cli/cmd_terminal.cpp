@@ -10,6 +10,8 @@
 #include <sys/prctl.h>
 #endif
 
+#include "base/interrupt.h"
+#include "base/system_error.h"
 #include "cli/command.h"
 #include "link/link.h"
 #include "terminal/virtual_terminal.h"
@@ -28,15 +30,17 @@ struct TerminalOptions {
   std::string fault;
   uint64_t seed = 1;
   bool once = false;
+  std::string expect;
 };
 
 constexpr char kTerminalFooter[] =
     "The terminal answers every exchange of the link as the device does: the IR cradle's probe "
     "byte 0x0F is echoed and its speed command (0x07, rate byte, 0x51) taken while no exchange "
     "runs; \"ZENTAK\\r\" opens a download; \"READ\\r\" an upload of the --records lines.\n"
-    "Both downloads open with the same \"ZENTAK\\r\", so the first one of an exchange is "
-    "answered \"NAK ACK\": a lookup file download takes it, an application download waits it "
-    "out and asks again, and is answered with the tag.\n"
+    "Both downloads open with the same \"ZENTAK\\r\", so without --expect the first one of an "
+    "exchange is answered \"NAK ACK\": a lookup file download takes it, an application download "
+    "waits it out and asks again, and is answered with the tag. With --expect the first one is "
+    "answered at once, as a terminal whose user chose what to receive answers it.\n"
     "A complete image is stored as DIR/application.bin, each complete lookup file as "
     "DIR/lookup-N.txt (N counting up from 1, one line per record, CR LF).\n"
     "\n"
@@ -78,6 +82,11 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
   cmd->add_option("--fault", options->fault, "Faults to inject (see below)");
   cmd->add_option("--seed", options->seed, "Seed of the faults (default 1)");
   cmd->add_flag("--once", options->once, "End after one exchange");
+  cmd->add_option("--expect", options->expect,
+                  "What the terminal's user chose to receive: the first handshake of a download "
+                  "is answered with the tag (application) or \"ACK\" (lookup), as a terminal "
+                  "does; without it, \"NAK ACK\" (either)")
+      ->check(CLI::IsMember({"application", "lookup"}));
   cmd->footer(kTerminalFooter);
   cmd->callback([&ctx, options] {
     TerminalConfig config;
@@ -87,6 +96,8 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
       return;
     }
     config.tag = options->tag;
+    if (options->expect == "application") config.expect = TerminalExpect::kApplication;
+    if (options->expect == "lookup") config.expect = TerminalExpect::kLookup;
     std::string error;
     if (!ParseFaultPlan(options->fault, &config.faults, &error)) {
       ctx.Fail("--fault: " + error);
@@ -117,9 +128,12 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
     }
 
     const std::unique_ptr<PortSystem> ports = MakeSystemPorts();
+    ClearSystemError();
     const std::unique_ptr<SerialPort> port = ports->Open(ports->DeviceName(options->port));
     if (port == nullptr) {
-      ctx.Fail("cannot open the port " + options->port);
+      const std::string system = SystemErrorText();
+      ctx.Fail("cannot open the port (" + options->port + ": " +
+               (system.empty() ? "the system refused it" : system) + ")");
       return;
     }
     LineSettings line;
@@ -152,7 +166,7 @@ void AddTerminalCommand(CLI::App& app, Context& ctx) {
       ctx.err << "tpq700 terminal: " << text << "\n";
       ctx.err.flush();
     });
-    if (!served) ctx.Fail("the port " + options->port + " failed");
+    if (!served && !Interrupted()) ctx.Fail("the port " + options->port + " failed");
   });
 }
 

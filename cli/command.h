@@ -18,6 +18,9 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   int status = kExitOk;
+  // Set by a command whose normal end is Ctrl-C (a station serving until stopped): its own status
+  // stands instead of the interrupted one.
+  bool interrupt_ends_normally = false;
   // The built-in English texts; the tool has no language of its own.
   TextLoader texts;
   DefaultTerminalTexts defaults;

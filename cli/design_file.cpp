@@ -48,16 +48,30 @@ void NewDesign(Context& ctx, Design& design) {
   ResetDesign(design, ctx.defaults);
 }
 
-bool LoadDesignFile(Context& ctx, const std::string& path, Design& design) {
+bool LoadDesignFile(Context& ctx, const std::string& path, Design& design, DesignUse use) {
   design = Design{};
   const ProjectReadResult read = ReadProjectOverDefaults(path, design, ctx.defaults, ctx.texts);
-  if (read.status == ProjectRead::kCannotRead) {
-    ReportFileFailure(ctx, read.reason);
-    return false;
+  switch (read.status) {
+    case ProjectRead::kCannotRead:
+      ReportFileFailure(ctx, read.reason);
+      return false;
+    case ProjectRead::kNotAProject: {
+      const std::string line =
+          read.messages.empty() ? std::string("Error") : MessageLine(ctx, read.messages.front());
+      ctx.Fail(line + " (" + path + ": not a project file)");
+      return false;
+    }
+    case ProjectRead::kUpgraded:
+      // The program asks its user to save; the tool says so only where it writes the file, and
+      // in English like the rest of its own words.
+      if (use == DesignUse::kWrite) {
+        ctx.err << "tpq700: Warning: " << path
+                << ": converted from an older format; the file written has the new one\n";
+      }
+      return true;
+    case ProjectRead::kLoaded:
+      return true;
   }
-  PrintingSink sink(ctx);
-  ShowMessages(sink, read);
-  if (!read) ctx.Fail(path + ": not a project file");
   return read.ok();
 }
 

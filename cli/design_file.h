@@ -28,10 +28,14 @@ std::string MessageLine(Context& ctx, const Message& message);
 // Gives the design the contents of a new project, as New does.
 void NewDesign(Context& ctx, Design& design);
 
-// Loads a design file with the program's open sequence: the defaults, then the file over them
-// (an older design is upgraded with a warning on stderr). On failure reports it and sets the
-// failed exit status.
-bool LoadDesignFile(Context& ctx, const std::string& path, Design& design);
+// Whether the command writes the design it loads (to the same file or another).
+enum class DesignUse { kRead, kWrite };
+
+// Loads a design file with the program's open sequence: the defaults, then the file over them.
+// An older design is upgraded, with a warning on stderr when the command writes it. On failure
+// reports it once, with the file and the reason, and sets the failed exit status.
+bool LoadDesignFile(Context& ctx, const std::string& path, Design& design,
+                    DesignUse use = DesignUse::kRead);
 
 // Saves the design, replacing the file only when the new one is complete. On failure reports
 // "File open/create failed!" with the reason and sets the failed exit status.

@@ -1,10 +1,12 @@
 // A batch of received records added to a table file whole or not at all.
 #include "cli/record_batch.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 
+#include "base/staged_file.h"
 #include "cli/design_file.h"
 #include "cli/record_output.h"
 
@@ -53,6 +55,21 @@ void RecordBatch::Add(std::string_view record) {
 bool RecordBatch::Commit() {
   const std::string contents = AppendBatch(contents_, existing_, table_, rows_);
   return SaveOutputFile(ctx_, path_.string(), AsBytes(contents));
+}
+
+std::optional<std::filesystem::path> RecordBatch::KeepAside() {
+  const std::string contents = AppendBatch({}, ExistingTable{}, table_, rows_);
+  StagedFile aside(path_);
+  std::string error;
+  if (aside.Create(&error) &&
+      std::fwrite(contents.data(), 1, contents.size(), aside.stream()) == contents.size()) {
+    if (std::optional<std::filesystem::path> kept = aside.KeepAside(&error)) return kept;
+  } else if (error.empty()) {
+    error = path_.string() + ": write failed";
+  }
+  ctx_.Fail(std::to_string(rows_.size()) +
+            " records received before the failure are lost: " + error);
+  return std::nullopt;
 }
 
 }  // namespace q700::cli

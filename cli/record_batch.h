@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,14 @@ class RecordBatch {
 
   // Replaces the file with what it held and the batch's rows. False after telling the user.
   bool Commit();
+
+  // Writes the batch's rows alone (a table of its own) to a new file beside the file, never under
+  // its name, for records the terminal saw acknowledged before the receive failed. The file's
+  // name, or nothing after telling the user.
+  std::optional<std::filesystem::path> KeepAside();
+
+  // Forgets the rows, for a receive started again.
+  void Clear() { rows_.clear(); }
 
  private:
   Context& ctx_;

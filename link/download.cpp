@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/interrupt.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "link/lookup_download.h"
@@ -73,7 +74,7 @@ bool DownloadToTerminal(Link& link, LinkUi& ui, Design& design, LinkRoute route,
       return false;
     }
     done = RunDownloadExchange(link, ui, design, mode, lookup ? &*lookup : nullptr);
-    if (done || !AskRetry(ui)) break;
+    if (done || Interrupted() || !AskRetry(ui)) break;
     CloseLinkPort(link, UnreadInput::kKeep);
     CloseLookup(lookup);
   }
@@ -101,6 +102,7 @@ bool RunDownloadExchange(Link& link, LinkUi& ui, Design& design, DownloadMode mo
 bool Handshake(Link& link, LinkUi& ui, std::string_view tag, DownloadMode mode) {
   const bool application = mode == DownloadMode::kApplication;
   for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
+    if (Interrupted()) return false;
     SendCommand(link, kHandshake);
     const std::string reply(link.ReplyText());
     if (application) {
@@ -119,7 +121,8 @@ bool Handshake(Link& link, LinkUi& ui, std::string_view tag, DownloadMode mode) 
       return false;
     }
   }
-  Tell(ui, kCaptionError, kTextTerminalNotReady, Icon::kWarning);
+  // A stop request ends the attempts early; the terminal is not to blame.
+  if (!Interrupted()) Tell(ui, kCaptionError, kTextTerminalNotReady, Icon::kWarning);
   return false;
 }
 
@@ -139,6 +142,7 @@ bool SendImage(Link& link, LinkUi& ui, Design& design) {
 
 bool SendPacket(Link& link, LinkUi& ui, ConstBytes packet) {
   for (int send = 0; send < kPacketSends; ++send) {
+    if (Interrupted()) return false;
     SendCommand(link, packet);
     const std::string_view reply = link.ReplyText();
     if (reply == "FULL") {
@@ -149,7 +153,7 @@ bool SendPacket(Link& link, LinkUi& ui, ConstBytes packet) {
     if (reply == "ACK") return true;
   }
   ui.CloseProgress();
-  Tell(ui, kCaptionError, kTextErrorOnDownloading, Icon::kWarning);
+  if (!Interrupted()) Tell(ui, kCaptionError, kTextErrorOnDownloading, Icon::kWarning);
   return false;
 }
 

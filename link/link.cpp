@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/interrupt.h"
 #include "base/system_error.h"
 #include "link/cradle.h"
 #include "texts/text_ids.h"
@@ -20,6 +21,7 @@ PortOpenResult Failed(Link& link, PortOpen status, int text_id, Icon icon, std::
     message.caption_id = kCaptionError;
     message.text_id = text_id;
     message.icon = icon;
+    message.reason = result.reason;
     result.messages.push_back(message);
   }
   return result;
@@ -60,13 +62,18 @@ PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route) {
     std::string reason =
         device.empty()
             ? "no port at position " + std::to_string(link.settings.port_index) + " of the list"
-            : "cannot open " + device;
+            : device;
     if (const std::string system = SystemErrorText(); !device.empty() && !system.empty()) {
       reason += ": " + system;
+    } else if (!device.empty()) {
+      reason += ": the system refused it";
     }
     return Failed(link, PortOpen::kCannotOpen, kTextCannotOpenPort,
                   download ? Icon::kWarning : Icon::kNone, std::move(reason));
   }
+  // Bytes waiting from an earlier connection (a reply to a program stopped midway) are no answer
+  // to this one.
+  link.port->Purge(Queues::kReceive);
   link.port->SetQueueSizes(kReceiveQueueBytes,
                            download ? kDownloadSendQueueBytes : kReceiveSendQueueBytes);
 
@@ -80,9 +87,12 @@ PortOpenResult OpenLinkPort(Link& link, Connection kind, LinkRoute route) {
   const uint8_t via = download ? link.settings.download_via : link.settings.receive_via;
   if (route == LinkRoute::kIrCradle) {
     if (!ConfigureCradle(link)) {
-      return Failed(link, PortOpen::kCradleFailed,
-                    download ? kTextFailedToConfigureIr : kTextCannotConfigureIr, Icon::kWarning,
-                    "no IR cradle answered on " + device);
+      // Stopped by the user midway, the cradle did not fail: nothing to tell.
+      const int text_id = Interrupted() ? 0
+                          : download    ? kTextFailedToConfigureIr
+                                        : kTextCannotConfigureIr;
+      return Failed(link, PortOpen::kCradleFailed, text_id, Icon::kWarning,
+                    device + ": no IR cradle answered");
     }
   } else if (via == kViaSerialSpp) {
     link.line.rts = RtsControl::kEnable;
@@ -120,7 +130,9 @@ bool LinkRead(Link& link, Bytes buffer, size_t* received, uint64_t deadline_ms) 
     const bool direct = buffer.size() >= kReadAheadSize;
     const IoResult result =
         link.port->Read(direct ? buffer : Bytes(link.read_ahead), static_cast<uint32_t>(wait));
-    if (result.status == IoStatus::kFailed) return false;
+    if (result.status == IoStatus::kFailed || result.status == IoStatus::kInterrupted) {
+      return false;
+    }
     if (direct) {
       *received = result.count;
       return true;

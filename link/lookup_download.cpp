@@ -111,6 +111,7 @@ bool OpenLookupFile(const std::filesystem::path& path, LinkUi& ui, LookupFile* f
     message.caption_id = kCaptionError;
     message.text_id = kTextCannotOpenFile;
     message.icon = Icon::kWarning;
+    message.reason = path.string() + ": " + (ec ? ec.message() : std::string("cannot be read"));
     ui.Show(message);
     return false;
   }

@@ -53,9 +53,10 @@ inline bool HasReceive(Queues queues) { return queues != Queues::kSend; }
 inline bool HasSend(Queues queues) { return queues != Queues::kReceive; }
 
 enum class IoStatus {
-  kDone,      // the transfer finished (a read: at least one byte arrived)
-  kTimedOut,  // the wait ended first; a read moved no byte, a write maybe part of them
-  kFailed,    // the port reported an error
+  kDone,         // the transfer finished (a read: at least one byte arrived)
+  kTimedOut,     // the wait ended first; a read moved no byte, a write maybe part of them
+  kFailed,       // the port reported an error
+  kInterrupted,  // the user asked the program to stop; the wait ended at once
 };
 
 struct IoResult {

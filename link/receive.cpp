@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "base/interrupt.h"
+#include "base/staged_file.h"
 #include "link/link.h"
 #include "link/link_texts.h"
 #include "texts/text_loader.h"
@@ -35,6 +37,13 @@ Message Plain(int caption_id, int text_id, std::string detail = {}) {
   return message;
 }
 
+// A failure's message with the file or port and the system's reason for front ends that show it.
+Message Because(int text_id, std::string reason) {
+  Message message = Plain(kCaptionError, text_id);
+  message.reason = std::move(reason);
+  return message;
+}
+
 ReceiveResult Ended(ReceiveStatus status, int count, std::vector<Message> messages = {},
                     std::string reason = {}) {
   ReceiveResult result;
@@ -47,9 +56,8 @@ ReceiveResult Ended(ReceiveStatus status, int count, std::vector<Message> messag
 
 uint8_t AvoidCr(unsigned byte) { return byte == kCr ? 14 : static_cast<uint8_t>(byte); }
 
-// The request phase: nothing once the terminal answered exactly "ACK\r", else the failure's
-// message.
-std::optional<Message> Request(Link& link) {
+// The request phase: nothing once the terminal answered exactly "ACK\r", else how it ended.
+std::optional<ReceiveResult> Request(Link& link) {
   int failed = 0;
   for (;;) {
     Send(link, kRequest);
@@ -60,17 +68,25 @@ std::optional<Message> Request(Link& link) {
       uint8_t byte = 0;
       size_t got = 0;
       const bool read = LinkRead(link, Bytes(&byte, 1), &got, deadline);
+      if (Interrupted()) return Ended(ReceiveStatus::kInterrupted, 0);
       if (got == 1 && answer.size() < kReplyMaxChars) {
         answer.push_back(static_cast<char>(byte));
         ended = byte == kCr;
       }
       if (!ended && (!read || link.clock.NowMs() >= deadline)) {
-        if (failed >= kRequestTimeOutsWaitedOut) return Plain(kCaptionError, kTextTimeOut);
+        if (failed >= kRequestTimeOutsWaitedOut) {
+          // "No data received!" follows, which would read as a terminal without records.
+          std::string reason = "no terminal answered on " + link.port_name;
+          return Ended(ReceiveStatus::kNoContact, 0, {Because(kTextTimeOut, reason)}, reason);
+        }
         break;
       }
     }
     if (answer == kAccept) return std::nullopt;
-    if (++failed >= kRequestFailures) return Plain(kCaptionError, kTextFailedToConnect);
+    if (++failed >= kRequestFailures) {
+      std::string reason = "the terminal on " + link.port_name + " refused the request";
+      return Ended(ReceiveStatus::kNoContact, 0, {Because(kTextFailedToConnect, reason)}, reason);
+    }
   }
 }
 
@@ -93,10 +109,63 @@ class FileRecords final : public RecordSink {
   std::FILE* out_;
 };
 
+// A terminal may drop what it saw acknowledged: records received before a failure are kept in a
+// file of their own beside the target, and the result says where.
+void KeepAcknowledged(StagedFile& staged, ReceiveResult& result) {
+  if (result.count == 0) return;
+  std::string error;
+  if (const std::optional<std::filesystem::path> aside = staged.KeepAside(&error)) {
+    result.kept = *aside;
+    result.messages.push_back(RecordsKeptMessage(result.count, *aside));
+  } else {
+    result.messages.push_back(Because(kTextFileCreateFailed, error));
+  }
+}
+
+// The old way for what is not a regular file: written as the records come, never deleted.
+ReceiveResult ReceiveIntoDevice(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute route,
+                                const std::filesystem::path& path) {
+  errno = 0;
+#ifdef _WIN32
+  std::FILE* out = _wfopen(path.c_str(), L"wb");
+#else
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+#endif
+  if (out == nullptr) {
+    const std::string system = errno != 0 ? std::generic_category().message(errno) : "refused";
+    const std::string reason = path.string() + ": " + system;
+    return Ended(ReceiveStatus::kFileFailed, 0, {Because(kTextFileCreateFailed, reason)}, reason);
+  }
+  PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
+  if (!opened) {
+    std::fclose(out);
+    return Ended(ReceiveStatus::kPortFailed, 0, std::move(opened.messages),
+                 std::move(opened.reason));
+  }
+  ReceiveResult result = ReceiveRecords(link, ui, out);
+  CloseLinkPort(link, UnreadInput::kKeep);
+  std::fclose(out);
+  if (result.status == ReceiveStatus::kDone) {
+    ui.Show(ReceiveDoneMessage(result.count, texts));
+  } else if (result.status == ReceiveStatus::kNothing ||
+             result.status == ReceiveStatus::kNoContact) {
+    result.messages.push_back(Plain(kCaptionUploadData, kTextNoDataReceived));
+  }
+  return result;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> ChooseOutputFile(LinkUi& ui) {
   return ui.ChooseFile(FileChoice::kOutputFile, {});
+}
+
+Message RecordsKeptMessage(int count, const std::filesystem::path& kept) {
+  Message message;
+  message.caption_id = kCaptionUploadData;
+  message.text_utf8 = std::to_string(count) + " records received before the failure were kept in " +
+                      kept.string() + ".";
+  return message;
 }
 
 void ShowReceiveCount(LinkUi& ui, int stage, int count) { ui.ShowReceiveCount(stage, count); }
@@ -122,9 +191,7 @@ ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out) {
 }
 
 ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out) {
-  if (const std::optional<Message> refused = Request(link)) {
-    return Ended(ReceiveStatus::kNoContact, 0, {*refused});
-  }
+  if (std::optional<ReceiveResult> refused = Request(link)) return std::move(*refused);
   int expected = 0;
   int count = 0;
   int time_outs = 0;
@@ -146,6 +213,10 @@ ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out) {
       }
       if (!ended && (!read || link.clock.NowMs() >= deadline)) break;
     }
+    if (Interrupted()) {
+      ShowReceiveCount(ui, 2, count);
+      return Ended(ReceiveStatus::kInterrupted, count);
+    }
     if (!ended) {
       if (time_outs < kRecordTimeOuts) {
         ++time_outs;
@@ -153,7 +224,9 @@ ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out) {
         continue;
       }
       ShowReceiveCount(ui, 2, count);
-      return Ended(ReceiveStatus::kTimedOut, count, {Plain(kCaptionError, kTextTimeOut)});
+      return Ended(
+          ReceiveStatus::kTimedOut, count,
+          {Because(kTextTimeOut, "the terminal on " + link.port_name + " stopped sending")});
     }
     time_outs = 0;
     record[stored] = 0;
@@ -197,35 +270,36 @@ ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out) {
 ReceiveResult ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute route) {
   const std::optional<std::filesystem::path> path = ChooseOutputFile(ui);
   if (!path) return Ended(ReceiveStatus::kCancelled, 0);
-  std::FILE* out = nullptr;
-  errno = 0;
-#ifdef _WIN32
-  out = _wfopen(path->c_str(), L"wb");
-#else
-  out = std::fopen(path->c_str(), "wb");
-#endif
-  if (out == nullptr) {
-    const std::string system = errno != 0 ? std::generic_category().message(errno) : "refused";
-    return Ended(ReceiveStatus::kFileFailed, 0, {Plain(kCaptionError, kTextFileCreateFailed)},
-                 "cannot create " + path->string() + ": " + system);
+  // A device or pipe named as the output (/dev/stdout) is written straight and never removed.
+  std::error_code ec;
+  if (std::filesystem::exists(*path, ec) && !std::filesystem::is_regular_file(*path, ec)) {
+    return ReceiveIntoDevice(link, ui, texts, route, *path);
+  }
+  // The records go to a new file beside the chosen one, which takes its place only when records
+  // came: a port that does not open, no records, a time-out or an interruption leave an earlier
+  // file exactly as it was.
+  StagedFile staged(*path);
+  std::string error;
+  if (!staged.Create(&error)) {
+    return Ended(ReceiveStatus::kFileFailed, 0, {Because(kTextFileCreateFailed, error)}, error);
   }
   PortOpenResult opened = OpenLinkPort(link, Connection::kReceive, route);
   if (!opened) {
-    std::fclose(out);
     return Ended(ReceiveStatus::kPortFailed, 0, std::move(opened.messages),
                  std::move(opened.reason));
   }
-  ReceiveResult result = ReceiveRecords(link, ui, out);
+  ReceiveResult result = ReceiveRecords(link, ui, staged.stream());
   CloseLinkPort(link, UnreadInput::kKeep);
-  std::fclose(out);
 
-  // Only a file this command created is deleted, never a device it was pointed at.
-  const auto remove = [&path] {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(*path, ec)) std::filesystem::remove(*path, ec);
-  };
   switch (result.status) {
     case ReceiveStatus::kDone:
+      if (!staged.Commit(&error)) {
+        result.status = ReceiveStatus::kWriteFailed;
+        result.messages.push_back(Because(kTextFileCreateFailed, error));
+        result.reason = std::move(error);
+        KeepAcknowledged(staged, result);
+        break;
+      }
       if (ui.Show(ReceiveDoneMessage(result.count, texts)) == Answer::kYes) {
         ui.ViewReceivedFile(*path);
       }
@@ -234,10 +308,9 @@ ReceiveResult ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute r
     case ReceiveStatus::kNoContact:
       // After a failed request too: the terminal gave nothing.
       result.messages.push_back(Plain(kCaptionUploadData, kTextNoDataReceived));
-      remove();
       break;
     default:
-      remove();
+      KeepAcknowledged(staged, result);
       break;
   }
   return result;

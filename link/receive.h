@@ -37,6 +37,7 @@ enum class ReceiveStatus {
   kNothing,      // the terminal had no records
   kTimedOut,     // the records stopped coming
   kWriteFailed,  // a record could not be written to the file
+  kInterrupted,  // the user asked the program to stop
   kDone,         // records received
 };
 // The terminal finished, with records or without.
@@ -46,13 +47,17 @@ constexpr bool Succeeded(ReceiveStatus status) {
 
 struct [[nodiscard]] ReceiveResult : Result<ReceiveStatus> {
   int count = 0;  // records written to the file
+  // Where records acknowledged before a failure were kept; empty when none were.
+  std::filesystem::path kept;
 };
 
 // The command. The result's messages are the closing ones ("No data received!", after a failed
 // request that request's failure first) and every failure's; the question that offers the
-// received data is asked through `ui` itself, since its answer opens the file. The file is
-// deleted when nothing was received or the records stopped coming, and stays, empty, when the
-// port did not open. `texts` supplies the language's version of the closing question.
+// received data is asked through `ui` itself, since its answer opens the file. The records are
+// written to a new file beside the chosen one, which replaces it only when records came; on any
+// failure an earlier file stays as it was, and records acknowledged before a failure are kept in
+// a file beside it that the result names. `texts` supplies the language's version of the closing
+// question.
 ReceiveResult ReceiveData(Link& link, LinkUi& ui, TextLoader& texts, LinkRoute route);
 
 // The Save dialog for the received data.
@@ -72,6 +77,10 @@ class RecordSink {
 ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, RecordSink& out);
 // The same into a text file: each record and CR LF, flushed.
 ReceiveResult ReceiveRecords(Link& link, LinkUi& ui, std::FILE* out);
+
+// "5 records received before the failure were kept in data.partial.txt.", caption "Upload
+// Data": the terminal saw them acknowledged and may not send them again.
+Message RecordsKeptMessage(int count, const std::filesystem::path& kept);
 
 // Passes the count display's stages to the front end: 0 before the first record, 1 with the
 // count after each stored record, 2 at the end.

@@ -152,9 +152,7 @@ ProjectReadResult ReadProjectBytes(ConstBytes file, Design& design, TextLoader& 
 ProjectReadResult ReadProjectFile(const std::filesystem::path& path, Design& design,
                                   TextLoader& texts) {
   const auto fail = [&](const std::string& reason) -> ProjectReadResult {
-    return {ProjectRead::kCannotRead,
-            {FileFailedMessage()},
-            "cannot open " + path.string() + ": " + reason};
+    return {ProjectRead::kCannotRead, {FileFailedMessage()}, path.string() + ": " + reason};
   };
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return fail("it is a folder");

@@ -191,24 +191,39 @@ void VirtualTerminal::OnHandshake() {
                               (mode_ == Mode::kAnswered || mode_ == Mode::kApplication);
   if (!same_handshake) {
     if (mode_ != Mode::kIdle) EndExchange("exchange given up: the host started over");
-    mode_ = Mode::kAnswered;
     handshakes_ = 1;
-    reply_lost_ = !Reply("NAK ACK\r");
+    if (config_.expect == TerminalExpect::kApplication) {
+      StartApplication();
+      return;
+    }
+    mode_ = Mode::kAnswered;
+    reply_lost_ = !Reply(FirstAnswer());
     return;
   }
   ++handshakes_;
-  if (mode_ == Mode::kAnswered && reply_lost_) {
+  // A terminal told to take a lookup file answers every handshake of the exchange alike.
+  if (mode_ == Mode::kAnswered && (reply_lost_ || config_.expect == TerminalExpect::kLookup)) {
     // The host never saw the first answer, so it cannot have told which download it runs.
-    reply_lost_ = !Reply("NAK ACK\r");
+    reply_lost_ = !Reply(FirstAnswer());
     return;
   }
   if (mode_ != Mode::kApplication) {
-    mode_ = Mode::kApplication;
-    next_block_ = 0;
-    image_.fill(0);
-    tries_ = 0;
-    refused_ = 0;
+    StartApplication();
+    return;
   }
+  reply_lost_ = !Reply(config_.tag + "\r");
+}
+
+std::string VirtualTerminal::FirstAnswer() const {
+  return config_.expect == TerminalExpect::kLookup ? "ACK\r" : "NAK ACK\r";
+}
+
+void VirtualTerminal::StartApplication() {
+  mode_ = Mode::kApplication;
+  next_block_ = 0;
+  image_.fill(0);
+  tries_ = 0;
+  refused_ = 0;
   reply_lost_ = !Reply(config_.tag + "\r");
 }
 

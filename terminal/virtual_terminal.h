@@ -22,8 +22,13 @@
 
 namespace q700 {
 
+// What the terminal's user chose on its keypad to receive. kEither answers the first handshake
+// "NAK ACK", which either download can take; a choice answers it as the device does once chosen.
+enum class TerminalExpect { kEither, kApplication, kLookup };
+
 struct TerminalConfig {
   std::string tag = "Q700RU004";  // the version tag the handshake answers with; 1 to 9 characters
+  TerminalExpect expect = TerminalExpect::kEither;
   std::filesystem::path store = ".";  // application.bin and lookup-N.txt go here
   std::vector<std::string> records;   // uploaded on "READ\r", each at most 251 bytes, no CR
   uint64_t memory = std::numeric_limits<uint64_t>::max();  // room for one download
@@ -71,6 +76,10 @@ class VirtualTerminal {
   void HandleLine(const std::vector<uint8_t>& line);
   void HandlePartial(const std::vector<uint8_t>& bytes);
   void OnHandshake();
+  // The answer to an exchange's first handshake, by what the terminal was told to expect.
+  std::string FirstAnswer() const;
+  // Takes the application's blocks from here on, and answers with the tag.
+  void StartApplication();
   void HandleBlock(std::vector<uint8_t> block);
   void HandleLookupRecord(std::vector<uint8_t> record);
   void StartUpload();

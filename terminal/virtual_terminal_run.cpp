@@ -114,7 +114,9 @@ bool RunVirtualTerminal(SerialPort& port, VirtualTerminal& terminal,
       wait_ms = deadline_ms - now_ms;
     }
     const IoResult result = port.Read(buffer, static_cast<uint32_t>(wait_ms));
-    if (result.status == IoStatus::kFailed) return false;
+    if (result.status == IoStatus::kFailed || result.status == IoStatus::kInterrupted) {
+      return false;
+    }
     if (result.count == 0) continue;
     now_us = timeline.NowUs();
     if (baud != 0) {

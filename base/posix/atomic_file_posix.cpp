@@ -20,7 +20,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return fail("cannot create a file in " + folder.string());
+  if (fd < 0) return fail(folder.string());
   size_t done = 0;
   while (done < contents.size()) {
     const ssize_t n = write(fd, contents.data() + done, contents.size() - done);
@@ -30,7 +30,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
       close(fd);
       unlink(temp.c_str());
       errno = saved;
-      return fail("cannot write " + path.string());
+      return fail(path.string());
     }
     done += static_cast<size_t>(n);
   }
@@ -39,13 +39,13 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
     const int saved = errno;
     unlink(temp.c_str());
     errno = saved;
-    return fail("cannot write " + path.string());
+    return fail(path.string());
   }
   if (rename(temp.c_str(), path.c_str()) != 0) {
     const int saved = errno;
     unlink(temp.c_str());
     errno = saved;
-    return fail("cannot replace " + path.string());
+    return fail(path.string());
   }
   const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir >= 0) {

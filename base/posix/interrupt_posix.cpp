@@ -1,9 +1,11 @@
-// Interrupts on POSIX: a signal handler that sets a flag and writes to a self-pipe.
+// Stop requests on POSIX systems: SIGINT and SIGTERM set a flag and write to a self-pipe, so a
+// poll() on a port wakes at once.
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <mutex>
 
 #include "base/interrupt.h"
@@ -13,27 +15,35 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 int pipe_fds[2] = {-1, -1};
+std::once_flag install_once;
 
 void OnSignal(int) {
+  const int saved = errno;
   interrupted.store(true);
   const char byte = 1;
-  // Nothing to do when the pipe is full: it is readable already.
-  [[maybe_unused]] const ssize_t n = write(pipe_fds[1], &byte, 1);
+  // The pipe is non-blocking: once it holds a byte, further writes may fail harmlessly.
+  if (pipe_fds[1] >= 0 && write(pipe_fds[1], &byte, 1) < 0) {
+  }
+  errno = saved;
 }
 
 }  // namespace
 
 void InstallInterruptHandlers() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    if (pipe(pipe_fds) != 0) return;
-    for (const int fd : pipe_fds) {
-      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-      fcntl(fd, F_SETFD, FD_CLOEXEC);
+  std::call_once(install_once, [] {
+    if (pipe(pipe_fds) == 0) {
+      for (int fd : pipe_fds) {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+      }
+    } else {
+      pipe_fds[0] = pipe_fds[1] = -1;
     }
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a blocking read or poll returns EINTR and its caller looks at the flag.
+    action.sa_flags = 0;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
   });
@@ -47,10 +57,9 @@ void* InterruptEvent() { return nullptr; }
 
 void ResetInterruptForTest() {
   interrupted.store(false);
+  if (pipe_fds[0] < 0) return;
   char buffer[64];
-  if (pipe_fds[0] >= 0) {
-    while (read(pipe_fds[0], buffer, sizeof buffer) > 0) {
-    }
+  while (read(pipe_fds[0], buffer, sizeof buffer) > 0) {
   }
 }
 

@@ -38,7 +38,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
   temp += L".tmp~";
   HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return fail("cannot create " + temp.string());
+  if (file == INVALID_HANDLE_VALUE) return fail(path.string());
   size_t done = 0;
   bool ok = true;
   while (ok && done < contents.size()) {
@@ -53,7 +53,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
     CloseHandle(file);
     DeleteFileW(temp.c_str());
     SetLastError(code);
-    return fail("cannot write " + path.string());
+    return fail(path.string());
   }
   CloseHandle(file);
   if (!MoveFileExW(temp.c_str(), path.c_str(),
@@ -61,7 +61,7 @@ bool ReplaceFileContents(const std::filesystem::path& path, ConstBytes contents,
     const DWORD code = GetLastError();
     DeleteFileW(temp.c_str());
     SetLastError(code);
-    return fail("cannot replace " + path.string());
+    return fail(path.string());
   }
   return true;
 }

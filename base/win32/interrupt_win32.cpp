@@ -1,4 +1,5 @@
-// Interrupts on Windows: a console control handler that sets a flag and an event.
+// Stop requests on Windows: the console's Ctrl-C, Ctrl-Break and close set a flag and a
+// manual-reset event that waits on a port include.
 #include <windows.h>
 
 #include <atomic>
@@ -11,14 +12,20 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 HANDLE event = nullptr;
+std::once_flag install_once;
 
-BOOL WINAPI OnConsoleControl(DWORD type) {
+BOOL WINAPI OnConsoleEvent(DWORD type) {
   switch (type) {
     case CTRL_C_EVENT:
     case CTRL_BREAK_EVENT:
     case CTRL_CLOSE_EVENT:
+    case CTRL_LOGOFF_EVENT:
+    case CTRL_SHUTDOWN_EVENT:
       interrupted.store(true);
       if (event != nullptr) SetEvent(event);
+      // The handler runs on its own thread; for a close, Windows ends the process when the handler
+      // returns, so give the main thread a moment to finish its clean-up first.
+      if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) Sleep(2000);
       return TRUE;
     default:
       return FALSE;
@@ -28,10 +35,9 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
 }  // namespace
 
 void InstallInterruptHandlers() {
-  static std::once_flag once;
-  std::call_once(once, [] {
+  std::call_once(install_once, [] {
     event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
   });
 }
 

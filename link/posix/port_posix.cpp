@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <chrono>
 
+#include "base/interrupt.h"
+
 namespace q700 {
 namespace {
 
@@ -54,15 +56,20 @@ int RemainingMs(SteadyClock::time_point deadline) {
   return ms > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(ms);
 }
 
-// Waits for `events` on the descriptor: 1 ready, 0 time-out, -1 error or hang-up.
+constexpr int kWaitInterrupted = -2;
+
+// Waits for `events` on the descriptor, and beside it for a stop request: 1 ready, 0 time-out,
+// -1 error or hang-up, kWaitInterrupted.
 int WaitFor(int fd, short events, int timeout_ms) {
-  pollfd p{fd, events, 0};
+  pollfd p[2] = {{fd, events, 0}, {InterruptFd(), POLLIN, 0}};
+  const nfds_t count = p[1].fd >= 0 ? 2 : 1;
   for (;;) {
-    const int n = poll(&p, 1, timeout_ms);
+    const int n = poll(p, count, timeout_ms);
+    if (Interrupted()) return kWaitInterrupted;
     if (n < 0 && errno == EINTR) return 0;  // the caller loops with the time left
     if (n < 0) return -1;
     if (n == 0) return 0;
-    if (p.revents & events) return 1;
+    if (p[0].revents & events) return 1;
     return -1;  // POLLERR, POLLHUP or POLLNVAL without data: nothing will come
   }
 }
@@ -192,6 +199,7 @@ class PosixPort final : public SerialPort {
   }
 
   IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
+    if (Interrupted()) return {IoStatus::kInterrupted, 0};
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeout_ms);
     size_t done = 0;
     while (done < data.size()) {
@@ -204,13 +212,16 @@ class PosixPort final : public SerialPort {
       if (n < 0 && errno != EAGAIN) return {IoStatus::kFailed, done};
       const int left = RemainingMs(deadline);
       if (left == 0) return {IoStatus::kTimedOut, done};
-      if (WaitFor(fd_, POLLOUT, left) < 0) return {IoStatus::kFailed, done};
+      const int ready = WaitFor(fd_, POLLOUT, left);
+      if (ready == kWaitInterrupted) return {IoStatus::kInterrupted, done};
+      if (ready < 0) return {IoStatus::kFailed, done};
     }
     return {IoStatus::kDone, done};
   }
 
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
     if (buffer.empty()) return {IoStatus::kDone, 0};
+    if (Interrupted()) return {IoStatus::kInterrupted, 0};
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeout_ms);
     for (;;) {
       const ssize_t n = read(fd_, buffer.data(), buffer.size());
@@ -223,6 +234,7 @@ class PosixPort final : public SerialPort {
       const int left = RemainingMs(deadline);
       if (left == 0) return {IoStatus::kTimedOut, 0};
       const int ready = WaitFor(fd_, POLLIN, left);
+      if (ready == kWaitInterrupted) return {IoStatus::kInterrupted, 0};
       if (ready < 0) return {IoStatus::kFailed, 0};
     }
   }

@@ -3,6 +3,8 @@
 // caller's buffer are free again when the call returns.
 #include "link/win32/port_win32.h"
 
+#include "base/interrupt.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -93,6 +95,7 @@ class Win32Port final : public SerialPort {
 
   IoResult Write(ConstBytes data, uint32_t timeout_ms) override {
     if (data.empty()) return {IoStatus::kDone, 0};
+    if (Interrupted()) return {IoStatus::kInterrupted, 0};
     // A write the driver ends at its own time-out counts as done, with the bytes it moved.
     return Transfer(Direction::kWrite, const_cast<uint8_t*>(data.data()),
                     static_cast<DWORD>(data.size()), timeout_ms);
@@ -100,6 +103,7 @@ class Win32Port final : public SerialPort {
 
   IoResult Read(Bytes buffer, uint32_t timeout_ms) override {
     if (buffer.empty()) return {IoStatus::kDone, 0};
+    if (Interrupted()) return {IoStatus::kInterrupted, 0};
     // Ask for what is queued, or for one byte: the read then ends as soon as anything is there.
     DWORD want = 1;
     DWORD errors = 0;
@@ -144,13 +148,19 @@ class Win32Port final : public SerialPort {
                              : WriteFile(handle_, data, size, nullptr, &overlapped_);
     if (!started && GetLastError() != ERROR_IO_PENDING) return {IoStatus::kFailed, 0};
     DWORD moved = 0;
-    if (!started && WaitForSingleObject(event_, timeout_ms) != WAIT_OBJECT_0) {
-      // Time is up: cancel, and wait until the driver lets go of the record and the buffer.
-      CancelIoEx(handle_, &overlapped_);
-      if (GetOverlappedResult(handle_, &overlapped_, &moved, TRUE)) {
-        return {IoStatus::kDone, moved};  // it finished just before the cancel
+    if (!started) {
+      // The wait ends at the deadline, or at once when the user asks the program to stop.
+      HANDLE waits[2] = {event_, static_cast<HANDLE>(InterruptEvent())};
+      const DWORD count = waits[1] != nullptr ? 2 : 1;
+      const DWORD woke = WaitForMultipleObjects(count, waits, FALSE, timeout_ms);
+      if (woke != WAIT_OBJECT_0) {
+        // Cancel, and wait until the driver lets go of the record and the buffer.
+        CancelIoEx(handle_, &overlapped_);
+        if (GetOverlappedResult(handle_, &overlapped_, &moved, TRUE)) {
+          return {IoStatus::kDone, moved};  // it finished just before the cancel
+        }
+        return {woke == WAIT_OBJECT_0 + 1 ? IoStatus::kInterrupted : IoStatus::kTimedOut, moved};
       }
-      return {IoStatus::kTimedOut, moved};
     }
     if (!GetOverlappedResult(handle_, &overlapped_, &moved, TRUE)) {
       return {IoStatus::kFailed, moved};

@@ -97,16 +97,20 @@ TEST_F(ExchangeCommandsTest, ReceiveGoesTheWayOfReceiveViaAndShowsItsMessages) {
     }
   }
 
-  // A port that does not open is told without an icon; the file made for the data stays, empty.
+  // A port that does not open is told without an icon; an earlier file stays as it was and no
+  // other file is left behind.
   ports.line = nullptr;
   state.prefs.receive_via = kViaSerialSpp;
   ui = RecordingLinkUi();
-  ui.files = {dir / "kept.txt"};
+  const std::filesystem::path earlier = dir / "earlier" / "kept.txt";
+  std::filesystem::create_directories(earlier.parent_path());
+  dir.Write("earlier/kept.txt", "yesterday\r\n");
+  ui.files = {earlier};
   RunReceiveData(state, link, ui);
   EXPECT_EQ(ui.calls, (std::vector<std::string>{"choose output", "message 1121/1162"}));
   EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
-  EXPECT_EQ(test::ReadFileBytes(dir / "kept.txt"), "");
-  EXPECT_TRUE(std::filesystem::exists(dir / "kept.txt"));
+  EXPECT_EQ(test::ReadFileBytes(earlier), "yesterday\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(earlier.parent_path()), {}), 1);
 }
 
 TEST_F(ExchangeCommandsTest, ALookupFileWithLineFeedsAloneIsRefusedBeforeThePort) {

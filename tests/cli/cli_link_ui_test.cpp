@@ -6,7 +6,12 @@
 
 #include <sstream>
 
+#include "base/interrupt.h"
 #include "cli/app.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#endif
 
 namespace q700::cli {
 namespace {
@@ -33,7 +38,7 @@ TEST(CliLinkUiTest, RetriesAreAnsweredYesUntilTheyRunOut) {
   EXPECT_EQ(ui.ChooseFile(FileChoice::kLookupFile, "other.txt"), std::filesystem::path("data.txt"));
 }
 
-TEST(CliLinkUiTest, OtherQuestionsAreAnsweredNoAndQuietKeepsOnlyFailures) {
+TEST(CliLinkUiTest, OtherQuestionsAreAnsweredNoUnprintedAndQuietKeepsOnlyFailures) {
   std::ostringstream out, err;
   Context ctx(out, err);
   Message done{.caption_id = 1124, .buttons = Buttons::kYesNo};
@@ -41,8 +46,8 @@ TEST(CliLinkUiTest, OtherQuestionsAreAnsweredNoAndQuietKeepsOnlyFailures) {
   {
     CliLinkUi ui(ctx, CliUiOptions{});
     EXPECT_EQ(ui.Show(done), Answer::kNo);
-    EXPECT_EQ(err.str(),
-              "tpq700: Upload Data: Done : 3 records received. View the received data? No\n");
+    // The window's question is not the tool's: what happened is told, the question left out.
+    EXPECT_EQ(err.str(), "tpq700: Upload Data: Done : 3 records received.\n");
   }
   err.str("");
   CliLinkUi quiet(ctx, CliUiOptions{.retries = 1, .quiet = true, .progress = true});
@@ -74,6 +79,37 @@ TEST(CliLinkUiTest, TheProgressLineIsClearedBeforeAMessage) {
   ASSERT_NE(message, std::string::npos);
   EXPECT_EQ(text[message - 1], '\r');  // the bar was wiped first
 }
+
+// A message carries the file or port and the system's reason; the line adds it in brackets.
+TEST(CliLinkUiTest, AFailureNamesItsPortAndReason) {
+  std::ostringstream out, err;
+  Context ctx(out, err);
+  CliLinkUi ui(ctx, CliUiOptions{});
+  Message port{.caption_id = 1121, .text_id = 1162};
+  port.reason = "/dev/ttyUSB3: No such file or directory";
+  ui.Show(port);
+  EXPECT_EQ(err.str(),
+            "tpq700: Error: Cannot open the COM port! (/dev/ttyUSB3: No such file or directory)\n");
+}
+
+#ifndef _WIN32
+// Stopped by Ctrl-C, the progress stays on the screen and the shell's prompt starts on a line of
+// its own.
+TEST(CliLinkUiTest, AnInterruptedProgressLineEndsWithALineBreak) {
+  InstallInterruptHandlers();
+  ResetInterruptForTest();
+  std::ostringstream out, err;
+  Context ctx(out, err);
+  {
+    CliLinkUi ui(ctx, CliUiOptions{.progress = true});
+    ui.OpenProgress();
+    ui.SetProgress(40);
+    raise(SIGINT);
+  }
+  ResetInterruptForTest();
+  EXPECT_EQ(err.str(), "\rDownloading... [############------------------] 40%\n");
+}
+#endif
 
 }  // namespace
 }  // namespace q700::cli

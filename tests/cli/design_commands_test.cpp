@@ -1,6 +1,7 @@
 // The design commands of the tool, run in-process: new, show, get, set, convert and image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -157,15 +158,23 @@ TEST_F(DesignCommandsTest, ConvertUpgradesOldDesignsWithTheWarningOnStderr) {
   const std::string converted = Path("new.TPX");
   const Result r = Tool({"convert", old, converted});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err,
-            "Warning: Задача преобразована в новый формат.\n"
-            "Пожалуйста, сохраните новую версию!\n");
+  EXPECT_EQ(r.err, "tpq700: Warning: " + old +
+                       ": converted from an older format; the file written has the new one\n");
   const std::vector<uint8_t> file = FileBytes(converted);
   ASSERT_EQ(file.size(), 18954u);
   EXPECT_EQ(std::string(file.begin(), file.begin() + 10), std::string("Q700RU004\0", 10));
   EXPECT_EQ(file[18574], 4);
   EXPECT_EQ(file[18574 + 137], 2) << "key click back to its default";
   EXPECT_EQ(FileBytes(old), bytes) << "the input is not changed";
+
+  // Commands that only read the design say nothing of its format.
+  const std::vector<std::vector<std::string>> readers = {
+      {"show", old}, {"get", old, "settings.revision"}, {"image", old, Path("old.bin")}};
+  for (const std::vector<std::string>& reader : readers) {
+    const Result read = Tool(reader);
+    EXPECT_EQ(read.status, 0) << reader[0] << ": " << read.err;
+    EXPECT_EQ(read.err, "") << reader[0];
+  }
 
   const Result quiet = Tool({"convert", converted, converted});
   EXPECT_EQ(quiet.status, 0);
@@ -188,6 +197,44 @@ TEST_F(DesignCommandsTest, ImageBuildsTwentyThousandBytesAndLeavesTheProjectFile
   EXPECT_EQ(FileBytes(path), project);
 }
 
+TEST_F(DesignCommandsTest, ImageKeepsAnExistingFileWithoutForce) {
+  const std::string path = NewFile("a.TPX");
+  PutFile(Path("a.bin"), {'o', 'l', 'd'});
+  const Result kept = Tool({"image", path, Path("a.bin")});
+  EXPECT_EQ(kept.status, 1);
+  EXPECT_EQ(kept.err,
+            "tpq700: " + Path("a.bin") + " exists; name another file or replace it with --force\n");
+  EXPECT_EQ(FileBytes(Path("a.bin")), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(Tool({"image", "--force", path, Path("a.bin")}).status, 0);
+  EXPECT_EQ(FileBytes(Path("a.bin")).size(), 20000u);
+}
+
+TEST_F(DesignCommandsTest, FieldsTakesThePrefixAsWholeNameParts) {
+  struct Case {
+    std::string prefix;
+    std::string first_line;  // the names' part before the tab
+    bool menu_10;            // whether menu 10's fields may appear
+  };
+  const Case cases[] = {
+      {"menu.1", "menu.1.font", false},
+      {"menu.1.", "menu.1.font", false},
+      {"menu.10", "menu.10.font", true},
+  };
+  for (const Case& c : cases) {
+    const Result r = Tool({"fields", c.prefix});
+    ASSERT_EQ(r.status, 0) << c.prefix;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\t')), c.first_line) << c.prefix;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+      const bool in_menu_10 = line.rfind("menu.10.", 0) == 0;
+      EXPECT_EQ(in_menu_10, c.menu_10) << c.prefix << ": " << line;
+    }
+  }
+  const Result item = Tool({"fields", "menu.1.item.1"});
+  EXPECT_EQ(std::count(item.out.begin(), item.out.end(), '\n'), 2) << item.out;
+  EXPECT_EQ(Tool({"fields", "menu.1.it"}).out, "");  // no field has a part "it"
+}
+
 TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
   const std::string path = NewFile("a.TPX");
   const Result unwritable = Tool({"image", path, Path("gone/a.bin")});
@@ -195,15 +242,17 @@ TEST_F(DesignCommandsTest, FailuresGoToStderrWithTheFailedStatus) {
   EXPECT_NE(unwritable.err.find("tpq700: Error: File open/create failed! ("), std::string::npos)
       << unwritable.err;
 
+  // One line for one cause, naming the file and the reason.
   const Result missing = Tool({"show", Path("none.TPX")});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.err.find("File open/create failed!"), std::string::npos);
-  EXPECT_NE(missing.err.find("none.TPX"), std::string::npos);
+  EXPECT_EQ(missing.err, "tpq700: Error: File open/create failed! (" + Path("none.TPX") +
+                             ": No such file or directory)\n");
 
   PutFile(Path("foreign.TPX"), {'Q', '7', '0', '0', '-', '1', '.', '0', '1', 0});
   const Result foreign = Tool({"convert", Path("foreign.TPX"), Path("out.TPX")});
   EXPECT_EQ(foreign.status, 1);
-  EXPECT_EQ(foreign.err.rfind("Error: Format mismatch !!!\n", 0), 0u) << foreign.err;
+  EXPECT_EQ(foreign.err, "tpq700: Error: Format mismatch !!! (" + Path("foreign.TPX") +
+                             ": not a project file)\n");
   EXPECT_FALSE(std::filesystem::exists(Path("out.TPX")));
 }
 

@@ -31,17 +31,26 @@ start_terminal() {
   local dir=$1
   shift
   mkdir -p "$dir/store"
+  local before
+  before=$(grep -c "serving on" "$dir/terminal.log" 2>/dev/null)
   "$tool" terminal --port "$dir/term" --store "$dir/store" "$@" 2>>"$dir/terminal.log" &
   pids+=($!)
   terminal_pid=$!
-  # It is ready once it has said so.
+  # It is ready once it has said so (a terminal started before it in the folder said so too).
   local i
   for i in $(seq 50); do
-    grep -q "serving on" "$dir/terminal.log" 2>/dev/null && return 0
+    [ "$(grep -c "serving on" "$dir/terminal.log" 2>/dev/null)" -gt "${before:-0}" ] && return 0
     sleep 0.05
   done
   echo "the terminal did not start: $(cat "$dir/terminal.log")" >&2
   return 1
+}
+
+# restart_terminal DIR OPTIONS...: the terminal of DIR stopped and started again with OPTIONS.
+restart_terminal() {
+  kill "$terminal_pid" 2>/dev/null
+  wait "$terminal_pid" 2>/dev/null
+  start_terminal "$@"
 }
 
 # The lines of a file with CR LF line ends, as the terminal and receive write them.

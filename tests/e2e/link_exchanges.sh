@@ -110,7 +110,7 @@ cmp -s shop.txt store/lookup-3.txt || fail "lookup-3.txt differs from shop.txt"
 expect_status 0 "receive" "$tool" receive data.txt "${link[@]}"
 [ "$(cat out.txt)" = 5 ] || fail "receive printed '$(cat out.txt)', expected 5"
 cmp -s data.txt <(crlf records.txt) || fail "data.txt holds $(od -c data.txt | head -5)"
-grep -qF "Done : 5 records received. View the received data? No" err.txt ||
+grep -qxF "tpq700: Upload Data: Done : 5 records received." err.txt ||
   fail "no closing message: $(cat err.txt)"
 expect_status 1 "receive over an existing file" "$tool" receive data.txt "${link[@]}"
 expect_status 0 "receive --force" "$tool" receive data.txt "${link[@]}" --force --quiet

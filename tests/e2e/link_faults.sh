@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Soak of the three exchanges as processes against a virtual terminal that injects faults: for
 # every seed a mix of corrupted bytes, lost and garbled replies, silence, "NAK" and "FULL", then an
-# application download, a lookup download and an upload. After every run the terminal must hold
-# exactly the image or the lookup lines sent, or the command failed with one of the exchange's
-# own messages; the received file must hold every record once and in order, or the command
-# failed and the file is gone. Lost, duplicated and corrupted records and bytes are counted (the
+# application download, a lookup download and an upload, each with --retries 3 against a terminal
+# told what to expect. After every run the terminal must hold exactly the image or the lookup
+# lines sent, or the command failed with one of the exchange's own messages; the received file
+# must hold every record once and in order, or the command failed and left no file (records
+# received before a failure are kept beside it and are not counted). Lost, duplicated and corrupted records and bytes are counted (the
 # goal is zero), and so are the faults the terminal injected. Seeds run several at a time, each
 # on a socat pair of its own.
 # Usage: link_faults.sh PATH/TO/tpq700 [FIRST_SEED LAST_SEED]
@@ -94,12 +95,30 @@ compare_lines() {
 failed_cleanly() {
   local lines
   lines=$(grep '^tpq700: \(Error\|Warning\): ' "$1" |
-    sed -e 's/^tpq700: \(Error\|Warning\): //' -e 's/ \(Yes (retry [0-9]* of [0-9]*)\|No\)$//')
+    sed -e 's/^tpq700: \(Error\|Warning\): //' -e 's/ \(Yes (retry [0-9]* of [0-9]*)\|No\)$//' \
+      -e 's/ ([^()]*)$//')
   [ -n "$lines" ] || return 1
   local line
   while IFS= read -r line; do
     grep -qxF -- "$line" <<<"$2" || return 1
   done <<<"$lines"
+}
+
+# room ERR_FILE PLAN: whether the plan leaves a download room to complete. "full" when the
+# terminal said its memory was full (its plan's "FULL", which no retry gets past); "refused" when
+# the plan refuses the first 5 or more of the 7 sends of every block and record (nak=5 and up):
+# with at most 2 sends left for each of 200 blocks, the plan's corruption and silence make some
+# block fail in nearly every attempt, and nak=7 or 8 in every one; else "room".
+room() {
+  local nak
+  nak=$(sed -n 's/.*nak=\([0-9]*\).*/\1/p' <<<"$2")
+  if grep -qF "Memory full for Terminal!" "$1"; then
+    echo full
+  elif [ "${nak:-0}" -ge 5 ]; then
+    echo refused
+  else
+    echo room
+  fi
 }
 
 # Runs the three exchanges against a terminal with the faults of SEED. Leaves in its folder a
@@ -111,7 +130,8 @@ run_seed() {
   local plan=${LINK_FAULTS:-$(fault_plan "$seed")}
   echo "$plan" >"$dir/plan"
   make_pair "$dir" || { echo "no pair" >"$dir/verdict"; return; }
-  start_terminal "$dir" --records records.txt --fault "$plan" --seed "$seed" ||
+  start_terminal "$dir" --records records.txt --fault "$plan" --seed "$seed" \
+    --expect application ||
     { echo "no terminal" >"$dir/verdict"; stop_all; return; }
   local link=(--port "$dir/host" --via serial-spp --baud 115200)
   local status counts lost=0 duplicated=0 corrupted=0 lost_bytes=0 duplicated_bytes=0
@@ -136,9 +156,11 @@ run_seed() {
   if [ "$status" -ne 0 ] && ! failed_cleanly "$dir/download.err" "$download_messages"; then
     problems+=("download failed without one of its messages")
   fi
-  echo "download $status $((SECONDS - began))" >"$dir/outcome"
+  echo "download $status $((SECONDS - began)) $(room "$dir/download.err" "$plan")" >"$dir/outcome"
 
   # Lookup download: every file the terminal stored holds the lines sent, once each, in order.
+  restart_terminal "$dir" --records records.txt --fault "$plan" --seed "$seed" --expect lookup ||
+    { echo "no terminal" >"$dir/verdict"; stop_all; return; }
   began=$SECONDS
   "$tool" send-lookup lookup.txt "${link[@]}" --retries 3 >/dev/null 2>"$dir/lookup.err"
   status=$?
@@ -160,11 +182,13 @@ run_seed() {
   if [ "$status" -ne 0 ] && ! failed_cleanly "$dir/lookup.err" "$download_messages"; then
     problems+=("send-lookup failed without one of its messages")
   fi
-  echo "send-lookup $status $((SECONDS - began))" >>"$dir/outcome"
+  echo "send-lookup $status $((SECONDS - began)) $(room "$dir/lookup.err" "$plan")" >>"$dir/outcome"
 
-  # Upload: all records once and in order, or a failure that removed the file.
+  # Upload: all records once and in order, or a failure that left no file.
+  restart_terminal "$dir" --records records.txt --fault "$plan" --seed "$seed" ||
+    { echo "no terminal" >"$dir/verdict"; stop_all; return; }
   began=$SECONDS
-  "$tool" receive "$dir/data.txt" "${link[@]}" >"$dir/count" 2>"$dir/receive.err"
+  "$tool" receive "$dir/data.txt" "${link[@]}" --retries 3 >"$dir/count" 2>"$dir/receive.err"
   status=$?
   if [ "$status" -eq 0 ]; then
     tr -d '\r' <"$dir/data.txt" >"$dir/data-lines.txt"
@@ -179,7 +203,7 @@ run_seed() {
     failed_cleanly "$dir/receive.err" "$receive_messages" ||
       problems+=("receive failed without one of its messages")
   fi
-  echo "receive $status $((SECONDS - began))" >>"$dir/outcome"
+  echo "receive $status $((SECONDS - began)) room" >>"$dir/outcome"
   stop_all
 
   local faults
@@ -207,7 +231,7 @@ wait
 
 runs=0 completed=0 faults=0 lost=0 duplicated=0 corrupted=0 lost_bytes=0 duplicated_bytes=0
 corrupted_bytes=0 misordered=0
-declare -A completed_by=()
+declare -A completed_by=() roomy_by=() roomy_completed_by=()
 for seed in $seeds; do
   dir=$work/seed-$seed
   verdict=$(cat "$dir/verdict" 2>/dev/null || echo "no verdict")
@@ -215,11 +239,15 @@ for seed in $seeds; do
     fail "seed $seed ($(cat "$dir/plan" 2>/dev/null)): $verdict"
     cat "$dir"/*.err "$dir/terminal.log" >&2 2>/dev/null
   fi
-  while read -r command status _; do
+  while read -r command status _ memory; do
     runs=$((runs + 1))
     if [ "$status" -eq 0 ]; then
       completed=$((completed + 1))
       completed_by[$command]=$((${completed_by[$command]:-0} + 1))
+    fi
+    if [ "$memory" = room ]; then
+      roomy_by[$command]=$((${roomy_by[$command]:-0} + 1))
+      [ "$status" -eq 0 ] && roomy_completed_by[$command]=$((${roomy_completed_by[$command]:-0} + 1))
     fi
   done <"$dir/outcome"
   read -r f l d c lb db cb m <"$dir/counts" || continue
@@ -236,6 +264,16 @@ echo "soak: completed: download ${completed_by[download]:-0}," \
 echo "soak: records lost $lost, duplicated $duplicated, corrupted $corrupted, out of order" \
   "$misordered; bytes lost $lost_bytes, duplicated $duplicated_bytes, corrupted" \
   "$corrupted_bytes" >&2
+echo "soak: completed where the plan leaves room (no FULL, nak below 5): download" \
+  "${roomy_completed_by[download]:-0} of ${roomy_by[download]:-0}, send-lookup" \
+  "${roomy_completed_by[send-lookup]:-0} of ${roomy_by[send-lookup]:-0}, receive" \
+  "${roomy_completed_by[receive]:-0} of ${roomy_by[receive]:-0}" >&2
+# With three retries, at most one run in a hundred that the plan leaves room for may fail.
+for command in download send-lookup receive; do
+  roomy=${roomy_by[$command]:-0} done_ok=${roomy_completed_by[$command]:-0}
+  [ $((done_ok * 100)) -ge $((roomy * 99)) ] ||
+    fail "$command completed $done_ok of $roomy runs with room: below 99%"
+done
 total_bad=$((lost + duplicated + corrupted + misordered + lost_bytes + duplicated_bytes + corrupted_bytes))
 [ "$total_bad" -eq 0 ] || fail "records or bytes were lost, duplicated or corrupted"
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <string>
 
@@ -66,6 +67,16 @@ class ReceiveTest : public ::testing::Test, public ScriptedTerminalLink {
     return replies;
   }
 
+  // The names of the folder's files, sorted.
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
   TempDir dir;
   std::filesystem::path out_path;
   std::deque<std::string> answers;
@@ -77,10 +88,12 @@ TEST_F(ReceiveTest, ARecordIsWrittenAndAcknowledged) {
   ASSERT_EQ(Record(0, "ABC"), std::string("\x00\x41\x42\x43\xC6\x00\x0D", 7));
   answers = {std::string(kAck) + Record(0, "ABC"), "OVER\r"};
   ui.answers = {Answer::kYes};
+  dir.Write("data.txt", "yesterday\r\n");  // replaced whole, once the records are in
   EXPECT_EQ(Receive(), 1);
   EXPECT_EQ(status, ReceiveStatus::kDone);
   EXPECT_EQ(Replies(), (std::vector<std::string>{kAck}));
   EXPECT_EQ(ReadFileBytes(out_path), "ABC\r\n");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"data.txt"}));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].caption_id, 1124);
   EXPECT_EQ(ui.messages[0].detail, "Done : 1 records received.\nView the received data?");
@@ -126,13 +139,19 @@ TEST_F(ReceiveTest, TheSequenceNumberWrapsFromNineToZero) {
   EXPECT_EQ(ReadFileBytes(out_path), expected);
 }
 
-TEST_F(ReceiveTest, NothingToSendDeletesTheFile) {
+TEST_F(ReceiveTest, NothingToSendLeavesNoFileAndAnEarlierOneAsItWas) {
   answers = {std::string(kAck) + "OVER\r"};
   EXPECT_EQ(Receive(), 0);
   EXPECT_EQ(status, ReceiveStatus::kNothing);
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1134}));
   EXPECT_EQ(ui.messages[0].caption_id, 1124);
-  EXPECT_FALSE(std::filesystem::exists(out_path));
+  EXPECT_TRUE(Files().empty());
+
+  dir.Write("data.txt", "yesterday\r\n");
+  answers = {std::string(kAck) + "OVER\r"};
+  EXPECT_EQ(Receive(), 0);
+  EXPECT_EQ(ReadFileBytes(out_path), "yesterday\r\n");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"data.txt"}));
 }
 
 TEST_F(ReceiveTest, ASilentTerminalGetsFourRequestsThreeSecondsApart) {
@@ -144,7 +163,9 @@ TEST_F(ReceiveTest, ASilentTerminalGetsFourRequestsThreeSecondsApart) {
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1144, 1134}));
   EXPECT_EQ(ui.messages[0].caption_id, 1121);
   EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
-  EXPECT_FALSE(std::filesystem::exists(out_path));
+  // Told apart from a terminal without records: nobody answered, on which port.
+  EXPECT_NE(ui.messages[0].reason.find("no terminal answered on "), std::string::npos);
+  EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(ReceiveTest, ATerminalAnsweringSomethingElseGetsSixRequests) {
@@ -169,8 +190,9 @@ TEST_F(ReceiveTest, ATerminalAnsweringSomethingElseGetsSixRequests) {
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1134}));
 }
 
-TEST_F(ReceiveTest, ATerminalThatStopsGetsTenNaksThenTheFileIsDeleted) {
+TEST_F(ReceiveTest, ATerminalThatStopsGetsTenNaksAndItsRecordsAreKeptAside) {
   answers = {std::string(kAck) + Record(0, "one"), Record(1, "two")};
+  dir.Write("data.txt", "yesterday\r\n");
   uint64_t last_ack_ms = 0;
   EXPECT_EQ(Receive(), 2);
   EXPECT_EQ(status, ReceiveStatus::kTimedOut);
@@ -185,11 +207,24 @@ TEST_F(ReceiveTest, ATerminalThatStopsGetsTenNaksThenTheFileIsDeleted) {
     EXPECT_EQ(received[i].time_ms - received[i - 1].time_ms, 500u) << i;
   }
   EXPECT_GT(received[3].time_ms, last_ack_ms);
-  EXPECT_EQ(ui.TextIds(), (std::vector<int>{1144}));
+  // "Time out!", then where the two acknowledged records went (a text of the program's own).
+  EXPECT_EQ(ui.TextIds(), (std::vector<int>{1144, 0}));
+  EXPECT_EQ(ui.messages[1].text_utf8, "2 records received before the failure were kept in " +
+                                          (dir / "data.partial.txt").string() + ".");
   const auto count_end = std::find(ui.calls.begin(), ui.calls.end(), "count 2 2");
   const auto time_out = std::find(ui.calls.begin(), ui.calls.end(), "message 1121/1144");
   EXPECT_LT(count_end, time_out);
-  EXPECT_FALSE(std::filesystem::exists(out_path));
+  EXPECT_EQ(ReadFileBytes(out_path), "yesterday\r\n");
+  EXPECT_EQ(ReadFileBytes(dir / "data.partial.txt"), "one\r\ntwo\r\n");
+
+  // A second such failure never overwrites the first one's records.
+  answers = {std::string(kAck) + Record(0, "three")};
+  ui.messages.clear();
+  EXPECT_EQ(Receive(), 1);
+  EXPECT_EQ(ReadFileBytes(dir / "data.partial.txt"), "one\r\ntwo\r\n");
+  EXPECT_EQ(ReadFileBytes(dir / "data.partial-2.txt"), "three\r\n");
+  EXPECT_EQ(Files(),
+            (std::vector<std::string>{"data.partial-2.txt", "data.partial.txt", "data.txt"}));
 }
 
 TEST_F(ReceiveTest, FileAndPortFailures) {
@@ -202,16 +237,19 @@ TEST_F(ReceiveTest, FileAndPortFailures) {
   EXPECT_EQ(ui.messages[0].caption_id, 1121);
   EXPECT_TRUE(ports.opened.empty());
 
-  // The port does not open: its message, and the created file stays, empty.
+  EXPECT_NE(ui.messages[0].reason.find("missing"), std::string::npos);
+
+  // The port does not open: its message with the port, and an earlier file as it was.
   ui.messages.clear();
-  out_path = dir / "data.txt";
+  out_path = dir.Write("data.txt", "yesterday\r\n");
   ports.line_device = "\\\\.\\COM9";
   EXPECT_EQ(Receive(), 0);
   EXPECT_EQ(status, ReceiveStatus::kPortFailed);
   EXPECT_EQ(ui.TextIds(), (std::vector<int>{1162}));
   EXPECT_EQ(ui.messages[0].icon, Icon::kNone);
-  EXPECT_TRUE(std::filesystem::exists(out_path));
-  EXPECT_EQ(ReadFileBytes(out_path), "");
+  EXPECT_NE(ui.messages[0].reason.find("COM"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(out_path), "yesterday\r\n");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"data.txt"}));
 
   // Cancelled: nothing at all.
   ui.messages.clear();

@@ -41,6 +41,34 @@ class VirtualTerminalTest : public ::testing::Test {
   VirtualTerminal terminal;
 };
 
+// A terminal whose user chose what to receive answers the first handshake at once: with the tag
+// for an application (then its blocks), with "ACK" for a lookup file (then its records).
+TEST_F(VirtualTerminalTest, ATerminalToldWhatToExpectAnswersTheFirstHandshake) {
+  struct Case {
+    TerminalExpect expect;
+    std::string first, second;
+  };
+  const Case cases[] = {
+      {TerminalExpect::kEither, "NAK ACK\r", "Q700RU004\r"},
+      {TerminalExpect::kApplication, "Q700RU004\r", "Q700RU004\r"},
+      {TerminalExpect::kLookup, "ACK\r", "ACK\r"},
+  };
+  for (const Case& c : cases) {
+    TerminalConfig config = MakeConfig();
+    config.expect = c.expect;
+    terminal = VirtualTerminal(config);
+    EXPECT_EQ(Feed("ZENTAK\r", 0), c.first) << static_cast<int>(c.expect);
+    // While it takes blocks, a short message is looked at once the line is quiet.
+    std::string second = Feed("ZENTAK\r", 10);
+    terminal.Tick(10 + kTerminalGapMs);
+    EXPECT_EQ(second + Output(), c.second) << static_cast<int>(c.expect);
+  }
+  // After "ACK" the lookup records follow: a record "12", its sum high and low, CR.
+  EXPECT_EQ(Feed(std::string("12\x00\x63\r", 5), 100), "ACK\r");
+  EXPECT_EQ(Feed("OVER\r", 110), "ACK\r");
+  EXPECT_EQ(test::ReadFileBytes(store / "lookup-1.txt"), "12\r\n");
+}
+
 TEST_F(VirtualTerminalTest, CradleControlBytesOutsideAnExchange) {
   EXPECT_EQ(Feed("\x0F", 0), "\x0F");
   EXPECT_EQ(Feed("\x07", 100), "");

@@ -12,6 +12,7 @@
 #include "cli/app.h"
 #include "model/field_names.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 namespace q700::cli {
 namespace {
@@ -30,18 +31,8 @@ void PutFile(const std::filesystem::path& path, const std::vector<uint8_t>& byte
             static_cast<std::streamsize>(bytes.size()));
 }
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Tool(std::vector<std::string> args) {
-  args.insert(args.begin(), "tpq700");
-  std::ostringstream out, err;
-  const int status = Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ::q700::test::ToolResult;
+using ::q700::test::Tool;
 
 class DesignCommandsTest : public ::testing::Test {
  protected:

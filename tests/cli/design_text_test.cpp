@@ -18,6 +18,7 @@
 #include "model/field_names.h"
 #include "model/project_file.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 #include "texts/code_page.h"
 #include "texts/terminal_texts.h"
 #include "texts/text_loader.h"
@@ -28,18 +29,8 @@ namespace {
 using ::q700::test::ReadFileBytes;
 using ::q700::test::TempDir;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Tool(std::vector<std::string> args) {
-  args.insert(args.begin(), "tpq700");
-  std::ostringstream out, err;
-  const int status = Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ::q700::test::ToolResult;
+using ::q700::test::Tool;
 
 class DesignTextTest : public ::testing::Test {
  protected:

@@ -10,24 +10,15 @@
 #include "cli/app.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 namespace q700::cli {
 namespace {
 
 using ::q700::test::TempDir;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Tool(std::vector<std::string> args) {
-  args.insert(args.begin(), "tpq700");
-  std::ostringstream out, err;
-  const int status = Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ::q700::test::ToolResult;
+using ::q700::test::Tool;
 
 const std::string kStock = std::string(Q700_SAMPLES_DIR) + "/STOCK.TPX";
 const std::string kDelivery = std::string(Q700_SAMPLES_DIR) + "/DELIVERY.TPX";

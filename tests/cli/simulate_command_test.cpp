@@ -7,22 +7,13 @@
 
 #include "cli/app.h"
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 namespace q700::cli {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result Tool(std::vector<std::string> args) {
-  args.insert(args.begin(), "tpq700");
-  std::ostringstream out, err;
-  const int status = Run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using Result = ::q700::test::ToolResult;
+using ::q700::test::Tool;
 
 const char kNow[] = "2026-03-05T09:07:30";
 const std::string kEmptyLines = "||\n||\n||\n||\n||\n";
